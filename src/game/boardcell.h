@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class Picture;
+
+// One cell of the board. It shows a shared picture object at the picture's
+// own size and reports a click: press and release inside the same cell.
+class BoardCell : public QWidget
+{
+    Q_OBJECT
+
+public:
+    BoardCell(int index, QWidget *parent);
+
+    int index() const { return m_index; }
+
+    const Picture *picture() const { return m_picture; }
+    // The cell shows this very object, not a copy of it.
+    void setPicture(const Picture *picture);
+
+signals:
+    void clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int m_index;
+    const Picture *m_picture = nullptr;
+    bool m_pressed = false;
+};

@@ -1,0 +1,225 @@
+#include "game/form1.h"
+
+#include "game/boardcell.h"
+#include "game/pictures.h"
+#include "rules/winrules.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+
+using kelmo::Mark;
+using kelmo::Stroke;
+
+namespace {
+
+// The client area is 171 x 171 px; the board's cells start 24 px in from its
+// top-left corner and step by 40 px, so neighbouring 42 px pictures overlap
+// by 2 px and the grid lines run along those overlaps.
+constexpr int kClientSize = 171;
+constexpr int kBoardOrigin = 24;
+constexpr int kCellStep = 40;
+constexpr int kGridWidth = 3;
+
+qreal screenPixelRatio()
+{
+    return qApp ? qApp->devicePixelRatio() : 1.0;
+}
+
+// The four grid lines, drawn over the cells. It lets every mouse event
+// through to the cells beneath it.
+class GridLines : public QWidget
+{
+public:
+    explicit GridLines(QWidget *parent)
+        : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, kClientSize, kClientSize);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QColor color = palette().color(QPalette::WindowText);
+        const int length = 3 * kCellStep;
+        for (int k = 1; k <= 2; ++k) {
+            // Centred on the 2 px overlap between two cells.
+            const int at = kBoardOrigin + k * kCellStep - 1;
+            painter.fillRect(at, kBoardOrigin, kGridWidth, length, color);
+            painter.fillRect(kBoardOrigin, at, length, kGridWidth, color);
+        }
+    }
+};
+
+QLabel *createStatusLabel(QWidget *area, const QRect &geometry)
+{
+    auto *label = new QLabel(area);
+    // The text may come from the network: never interpret it as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAutoFillBackground(true);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+Form1::Form1(Toolkit &toolkit, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                              | Qt::WindowCloseButtonHint)
+    , X(pictures::mark(Mark::X, std::nullopt, screenPixelRatio()))
+    , O(pictures::mark(Mark::O, std::nullopt, screenPixelRatio()))
+    , PicEmpty(pictures::empty(screenPixelRatio()))
+    , Xrtlb(pictures::mark(Mark::X, Stroke::Falling, screenPixelRatio()))
+    , Xctcb(pictures::mark(Mark::X, Stroke::Vertical, screenPixelRatio()))
+    , Xrblt(pictures::mark(Mark::X, Stroke::Rising, screenPixelRatio()))
+    , Xrmlm(pictures::mark(Mark::X, Stroke::Horizontal, screenPixelRatio()))
+    , Ortlb(pictures::mark(Mark::O, Stroke::Falling, screenPixelRatio()))
+    , Octcb(pictures::mark(Mark::O, Stroke::Vertical, screenPixelRatio()))
+    , Orblt(pictures::mark(Mark::O, Stroke::Rising, screenPixelRatio()))
+    , Ormlm(pictures::mark(Mark::O, Stroke::Horizontal, screenPixelRatio()))
+    , m_toolkit(toolkit)
+{
+    setWindowTitle(kAppTitle);
+    setWindowIcon(pictures::windowIcon());
+
+    createMenus();
+
+    auto *area = new QWidget(this);
+    QPalette white = area->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    area->setPalette(white);
+    area->setAutoFillBackground(true);
+    createBoard(area);
+    setCentralWidget(area);
+
+    // Wide enough for every menu-bar entry, so none hides behind an
+    // overflow arrow; any extra width stays white on the right.
+    const int width = std::max(kClientSize, menuBar()->sizeHint().width());
+    area->setFixedSize(width, kClientSize);
+    setFixedSize(width, menuBar()->sizeHint().height() + kClientSize);
+
+    Form_Load();
+}
+
+void Form1::createBoard(QWidget *area)
+{
+    for (int i = 0; i < 9; ++i) {
+        auto *cell = new BoardCell(i, area);
+        cell->setGeometry(kBoardOrigin + kCellStep * (i % 3), kBoardOrigin + kCellStep * (i / 3),
+                          pictures::kSize, pictures::kSize);
+        Image1[i] = cell;
+    }
+    new GridLines(area);
+
+    Label1 = createStatusLabel(area, QRect(8, 0, 153, 17));
+    Label2 = createStatusLabel(area, QRect(8, 152, 161, 17));
+}
+
+void Form1::createMenus()
+{
+    menuBar()->setNativeMenuBar(false); // the bar belongs in the window
+
+    QMenu *mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnusubGame[0] = mnuGame->addAction(QStringLiteral("&New"));
+    mnusubGame[0]->setShortcut(Qt::Key_F2);
+    mnusubGame[2] = mnuGame->addSeparator();
+    mnusubGame[3] = mnuGame->addAction(QStringLiteral("Normal Mode"));
+    mnusubGame[4] = mnuGame->addAction(QStringLiteral("  One Player"));
+    mnusubGame[5] = mnuGame->addAction(QStringLiteral("  Two Players"));
+    mnusubGame[6] = mnuGame->addSeparator();
+    mnusubGame[7] = mnuGame->addAction(QStringLiteral("Network Mode"));
+    mnusubGame[8] = mnuGame->addAction(QStringLiteral("  Waiting for Connection"));
+    mnusubGame[9] = mnuGame->addAction(QStringLiteral("  Connect to Opponent"));
+    for (int i : {4, 5, 8, 9})
+        mnusubGame[i]->setCheckable(true);
+    mnusubGame[4]->setChecked(true);
+
+    mnuComMove = menuBar()->addAction(QStringLiteral("&ComMove"));
+    mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+}
+
+void Form1::Form_Load()
+{
+    m_toolkit.randomize();
+    ClearBoard();
+    ComPlay = true;
+}
+
+void Form1::ClearBoard()
+{
+    for (BoardCell *cell : Image1)
+        cell->setPicture(&PicEmpty);
+    XTurn = true;
+    GameOn = true;
+    FirstMove = true;
+}
+
+bool Form1::holdsX(int cell) const
+{
+    return Image1[cell]->picture()->Handle() == X.Handle();
+}
+
+bool Form1::holdsO(int cell) const
+{
+    return Image1[cell]->picture()->Handle() == O.Handle();
+}
+
+bool Form1::isEmpty(int cell) const
+{
+    return Image1[cell]->picture()->Handle() == PicEmpty.Handle();
+}
+
+kelmo::Board Form1::board() const
+{
+    kelmo::Board value{};
+    for (int i = 0; i < 9; ++i) {
+        if (holdsX(i))
+            value[i] = Mark::X;
+        else if (holdsO(i))
+            value[i] = Mark::O;
+        else if (isEmpty(i))
+            value[i] = Mark::Empty;
+        else
+            value[i] = Mark::Struck;
+    }
+    return value;
+}
+
+void Form1::placeMark(int cell, const Picture &picture)
+{
+    Image1[cell]->setPicture(&picture);
+}
+
+const Picture &Form1::strikeHolder(Mark mark, Stroke stroke) const
+{
+    const bool x = mark == Mark::X;
+    switch (stroke) {
+    case Stroke::Horizontal:
+        return x ? Xrmlm : Ormlm;
+    case Stroke::Vertical:
+        return x ? Xctcb : Octcb;
+    case Stroke::Falling:
+        return x ? Xrtlb : Ortlb;
+    case Stroke::Rising:
+        break;
+    }
+    return x ? Xrblt : Orblt;
+}
+
+bool Form1::YouWin()
+{
+    const auto win = kelmo::findWin(board());
+    if (!win)
+        return false;
+    const Picture &struck = strikeHolder(win->mark, win->stroke);
+    for (int cell : win->cells)
+        placeMark(cell, struck);
+    GameOn = false;
+    return true;
+}

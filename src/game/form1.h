@@ -1,0 +1,76 @@
+#pragma once
+
+#include "game/toolkit.h"
+#include "rules/winrules.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class BoardCell;
+class QAction;
+class QLabel;
+
+// The main window: the board, its picture holders, the two status lines,
+// the menus, and the game state that every handler works on.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Toolkit &toolkit, QWidget *parent = nullptr);
+
+    // --- Picture holders: each picture exists once, and cells share it. ---
+    const Picture X;
+    const Picture O;
+    const Picture PicEmpty;
+    const Picture Xrtlb; // X struck along the falling diagonal
+    const Picture Xctcb; // X struck vertically
+    const Picture Xrblt; // X struck along the rising diagonal
+    const Picture Xrmlm; // X struck horizontally
+    const Picture Ortlb;
+    const Picture Octcb;
+    const Picture Orblt;
+    const Picture Ormlm;
+
+    // --- Controls ---
+    std::array<BoardCell *, 9> Image1{};
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    // Indexed as the Game menu's items; index 1 does not exist.
+    std::array<QAction *, 10> mnusubGame{};
+    QAction *mnuComMove = nullptr;
+    QAction *mnuAbout = nullptr;
+
+    // --- Game state ---
+    bool XTurn = false;     // the next mark to be placed is X
+    bool GameOn = false;    // the game accepts moves
+    bool ComPlay = false;   // the computer may play
+    bool FirstMove = false; // no move yet handled on this side in this game
+    qint32 ConnRequestID = 0;
+    QString SendStr;
+    QString RecvStr;
+    QString ConnectIP;
+    QString HostName;
+    bool FirstData = false; // the next data to arrive is the opponent's greeting
+
+    // Finds the first completed line, strikes it and ends the game.
+    bool YouWin();
+    // Empties the board; X to move in a fresh game.
+    void ClearBoard();
+
+    // The cell test: what a cell holds, judged by its picture's identity.
+    bool holdsX(int cell) const;
+    bool holdsO(int cell) const;
+    bool isEmpty(int cell) const;
+    kelmo::Board board() const;
+
+private:
+    void Form_Load();
+    void createBoard(QWidget *area);
+    void createMenus();
+    void placeMark(int cell, const Picture &picture);
+    const Picture &strikeHolder(kelmo::Mark mark, kelmo::Stroke stroke) const;
+
+    Toolkit &m_toolkit;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "rules/board.h"
+#include "rules/winrules.h"
+
+#include <QIcon>
+#include <QPixmap>
+
+#include <optional>
+
+// The board's pictures, drawn by our own code rather than loaded from files,
+// so that they are sharp at every device pixel ratio.
+namespace pictures {
+
+// Logical size of every cell picture, in pixels.
+inline constexpr int kSize = 42;
+
+// Plain white.
+QPixmap empty(qreal devicePixelRatio);
+// A black X or a red O, struck through along `stroke` when one is given.
+QPixmap mark(kelmo::Mark mark, std::optional<kelmo::Stroke> stroke, qreal devicePixelRatio);
+
+// The window icon: X top-left and bottom-right, O top-right and bottom-left.
+QIcon windowIcon();
+
+} // namespace pictures

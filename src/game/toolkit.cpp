@@ -1,0 +1,57 @@
+#include "game/toolkit.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTime>
+
+namespace {
+qint32 nextHandle = 1;
+}
+
+Picture::Picture(QPixmap pixmap)
+    : m_handle(nextHandle++)
+    , m_pixmap(std::move(pixmap))
+{
+}
+
+void QtToolkit::messageBox(const QString &text, Icon icon, const QString &title)
+{
+    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    title.isEmpty() ? kAppTitle : title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    // Texts may come from the network: never interpret them as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+QString QtToolkit::inputBox(const QString &prompt, const QString &offered)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(kAppTitle);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(offered);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
+}
+
+void QtToolkit::randomize()
+{
+    m_engine.seed(static_cast<std::mt19937::result_type>(QTime::currentTime().msecsSinceStartOfDay()));
+}
+
+double QtToolkit::rnd()
+{
+    // 32 random bits scaled by 2^-32: never reaches 1.
+    return m_engine() * (1.0 / 4294967296.0);
+}
+
+void setForeColor(QLabel *label, const QColor &color)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
