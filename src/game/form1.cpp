@@ -1,7 +1,9 @@
 #include "game/form1.h"
 
 #include "game/boardcell.h"
+#include "computer/computerplayer.h"
 #include "game/pictures.h"
+#include "net/winsock.h"
 #include "rules/winrules.h"
 
 #include <QApplication>
@@ -68,7 +70,7 @@ QLabel *createStatusLabel(QWidget *area, const QRect &geometry)
 
 } // namespace
 
-Form1::Form1(Toolkit &toolkit, QWidget *parent)
+Form1::Form1(Toolkit &toolkit, quint16 port, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint)
@@ -84,6 +86,7 @@ Form1::Form1(Toolkit &toolkit, QWidget *parent)
     , Orblt(pictures::mark(Mark::O, Stroke::Rising, screenPixelRatio()))
     , Ormlm(pictures::mark(Mark::O, Stroke::Horizontal, screenPixelRatio()))
     , m_toolkit(toolkit)
+    , m_port(port)
 {
     setWindowTitle(kAppTitle);
     setWindowIcon(pictures::windowIcon());
@@ -97,6 +100,10 @@ Form1::Form1(Toolkit &toolkit, QWidget *parent)
     area->setAutoFillBackground(true);
     createBoard(area);
     setCentralWidget(area);
+
+    wsServer = new Winsock(toolkit, this);
+    wsListen = new Winsock(toolkit, this);
+    wsClient = new Winsock(toolkit, this);
 
     // Wide enough for every menu-bar entry, so none hides behind an
     // overflow arrow; any extra width stays white on the right.
@@ -114,6 +121,7 @@ void Form1::createBoard(QWidget *area)
         cell->setGeometry(kBoardOrigin + kCellStep * (i % 3), kBoardOrigin + kCellStep * (i / 3),
                           pictures::kSize, pictures::kSize);
         Image1[i] = cell;
+        connect(cell, &BoardCell::clicked, this, &Form1::Image1_Click);
     }
     new GridLines(area);
 
@@ -222,4 +230,97 @@ bool Form1::YouWin()
         placeMark(cell, struck);
     GameOn = false;
     return true;
+}
+
+void Form1::announce(const QString &text)
+{
+    m_toolkit.messageBox(text);
+    mnuComMove->setEnabled(false);
+}
+
+// One pass of the computer: at most one mark for `mover`. True when a
+// completed line now stands.
+bool Form1::computerPass(Mark mover, int randomCell)
+{
+    if (const auto cell = kelmo::chooseCell(board(), mover, randomCell))
+        placeMark(*cell, mover == Mark::X ? X : O);
+    XTurn = mover == Mark::O;
+    return YouWin();
+}
+
+void Form1::ComputerMove()
+{
+    // Exactly one draw per call, before any flag is looked at.
+    const int RandomCell = std::min(8, static_cast<int>(m_toolkit.rnd() * 9));
+
+    if (XTurn && ComPlay && GameOn) {
+        if (computerPass(Mark::X, RandomCell)) {
+            announce(QStringLiteral("You Win"));
+            return;
+        }
+    }
+    if (!XTurn && ComPlay && GameOn) {
+        if (computerPass(Mark::O, RandomCell))
+            announce(QStringLiteral("You Lose"));
+    }
+    ComPlay = false;
+    FirstMove = false;
+}
+
+void Form1::sendMove(Winsock *connection, int Index)
+{
+    SendStr = QString::number(Index);
+    connection->SendData(SendStr);
+}
+
+void Form1::Image1_Click(int Index)
+{
+    if (Index < 0 || Index > 8)
+        return;
+
+    if (mnusubGame[4]->isChecked()) { // One Player
+        if (GameOn && isEmpty(Index) && XTurn) {
+            placeMark(Index, X);
+            XTurn = false;
+            if (YouWin()) {
+                announce(QStringLiteral("You Win"));
+                return;
+            }
+            ComPlay = true;
+            ComputerMove();
+        }
+        FirstMove = false;
+    } else if (mnusubGame[5]->isChecked()) { // Two Players
+        if (!GameOn || !isEmpty(Index))
+            return;
+        if (XTurn) {
+            placeMark(Index, X);
+            XTurn = false;
+            if (YouWin())
+                announce(QStringLiteral("X Win"));
+        } else {
+            placeMark(Index, O);
+            XTurn = true;
+            if (YouWin())
+                announce(QStringLiteral("O Win"));
+        }
+    } else if (mnusubGame[8]->isChecked()) { // waiting side, plays X
+        if (GameOn && isEmpty(Index) && (XTurn || FirstMove)) {
+            placeMark(Index, X);
+            sendMove(wsServer, Index);
+            XTurn = false;
+            if (YouWin())
+                announce(QStringLiteral("You Win"));
+        }
+        FirstMove = false;
+    } else if (mnusubGame[9]->isChecked()) { // connecting side, plays O
+        if (GameOn && isEmpty(Index) && (!XTurn || FirstMove)) {
+            placeMark(Index, O);
+            sendMove(wsClient, Index);
+            XTurn = true;
+            if (YouWin())
+                announce(QStringLiteral("You Win"));
+        }
+        FirstMove = false;
+    }
 }

@@ -10,6 +10,7 @@
 class BoardCell;
 class QAction;
 class QLabel;
+class Winsock;
 
 // The main window: the board, its picture holders, the two status lines,
 // the menus, and the game state that every handler works on.
@@ -18,7 +19,11 @@ class Form1 : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit Form1(Toolkit &toolkit, QWidget *parent = nullptr);
+    // The TCP port for network play: 1007 in the program; tests pass 0 so
+    // that the system chooses a free one.
+    static constexpr quint16 kGamePort = 1007;
+
+    explicit Form1(Toolkit &toolkit, quint16 port = kGamePort, QWidget *parent = nullptr);
 
     // --- Picture holders: each picture exists once, and cells share it. ---
     const Picture X;
@@ -41,6 +46,9 @@ public:
     std::array<QAction *, 10> mnusubGame{};
     QAction *mnuComMove = nullptr;
     QAction *mnuAbout = nullptr;
+    Winsock *wsServer = nullptr; // carries the accepted connection (waiting side)
+    Winsock *wsListen = nullptr; // listens for the opponent (waiting side)
+    Winsock *wsClient = nullptr; // connects to the opponent (connecting side)
 
     // --- Game state ---
     bool XTurn = false;     // the next mark to be placed is X
@@ -58,6 +66,11 @@ public:
     bool YouWin();
     // Empties the board; X to move in a fresh game.
     void ClearBoard();
+    // Plays for the side whose turn it is; answers an X with an O.
+    void ComputerMove();
+
+    // --- Event handlers ---
+    void Image1_Click(int Index);
 
     // The cell test: what a cell holds, judged by its picture's identity.
     bool holdsX(int cell) const;
@@ -70,7 +83,11 @@ private:
     void createBoard(QWidget *area);
     void createMenus();
     void placeMark(int cell, const Picture &picture);
+    bool computerPass(kelmo::Mark mover, int randomCell);
+    void announce(const QString &text);
+    void sendMove(Winsock *connection, int Index);
     const Picture &strikeHolder(kelmo::Mark mark, kelmo::Stroke stroke) const;
 
     Toolkit &m_toolkit;
+    quint16 m_port;
 };

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+class QTcpServer;
+class QTcpSocket;
+class Toolkit;
+
+// A TCP connection object: it listens, accepts, connects, sends and
+// receives short texts, and raises its events on the GUI thread.
+//
+// Failures never end the program and never leave the object unusable; each
+// one is told to the player once, in a message box, by the object itself.
+class Winsock : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class State { Closed, Listening, Connecting, Connected };
+
+    // A connection attempt that gets no answer gives up after this long.
+    static constexpr int kConnectTimeoutMs = 10'000;
+    // At most this much received data is buffered and handed over at once.
+    static constexpr qint64 kReadChunk = 64 * 1024;
+
+    explicit Winsock(Toolkit &toolkit, QObject *parent = nullptr);
+    ~Winsock() override;
+
+    quint16 LocalPort() const { return m_localPort; }
+    void setLocalPort(quint16 port) { m_localPort = port; }
+
+    // Starts listening on LocalPort, IPv4 and IPv6. Listening again on the
+    // same port while already listening changes nothing.
+    void Listen();
+    // Takes over the incoming connection of a ConnectionRequest, dropping
+    // any connection this object had.
+    void Accept(qint32 requestID);
+    // Starts connecting, dropping any connection this object had; success
+    // raises Connected. `remoteHost` is a host name, IPv4 or IPv6 address.
+    void Connect(const QString &remoteHost, quint16 remotePort);
+    // Sends the text one byte per character (Latin-1), with nothing added.
+    void SendData(const QString &text);
+    // Every byte received and not yet taken.
+    QString GetData();
+    qint64 BytesReceived() const;
+    // Stops listening or drops the connection; harmless when closed.
+    void Close();
+
+    State state() const { return m_state; }
+    // The port actually listened on (the system's choice when LocalPort is 0).
+    quint16 listeningPort() const;
+
+signals:
+    void ConnectionRequest(qint32 requestID);
+    // The Connect event: named apart from the Connect operation.
+    void Connected();
+    void DataArrival(qint32 bytesTotal);
+    void ErrorOccurred(const QString &message);
+    // The peer closed the connection or it was lost.
+    void Closed();
+
+private:
+    void onNewConnection();
+    void adoptSocket(QTcpSocket *socket);
+    void releaseSocket();
+    void releaseServer();
+    void onConnected();
+    void onConnectTimeout();
+    void onSocketError();
+    void onDisconnected();
+    void deliverData();
+    void fail(const QString &message);
+
+    Toolkit &m_toolkit;
+    State m_state = State::Closed;
+    quint16 m_localPort = 0;
+    QString m_remoteHost;
+    QPointer<QTcpServer> m_server;
+    QPointer<QTcpSocket> m_socket;
+    QTimer m_connectTimer;
+    bool m_delivering = false;
+    bool m_dataTaken = false;
+};

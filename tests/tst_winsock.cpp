@@ -1,0 +1,233 @@
+#include "faketoolkit.h"
+#include "net/winsock.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+class TestWinsock : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listenAcceptAndTalk();
+    void connectAndTalk();
+    void twoSendsReadByOneGetData();
+    void unacceptedRequestIsRefused();
+    void closeIsHarmless();
+    void listenAgainKeepsListening();
+    void failures_data();
+    void failures();
+    void peerLeaving();
+
+private:
+    FakeToolkit toolkit;
+};
+
+void TestWinsock::listenAcceptAndTalk()
+{
+    Winsock listener(toolkit), server(toolkit);
+    connect(&listener, &Winsock::ConnectionRequest, &server, &Winsock::Accept);
+    QSignalSpy requests(&listener, &Winsock::ConnectionRequest);
+    listener.setLocalPort(0);
+    listener.Listen();
+    QCOMPARE(listener.state(), Winsock::State::Listening);
+
+    QTcpSocket peer;
+    peer.connectToHost(QHostAddress::LocalHost, listener.listeningPort());
+    QTRY_COMPARE(server.state(), Winsock::State::Connected);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(listener.state(), Winsock::State::Listening); // keeps listening
+
+    server.SendData(QStringLiteral("host-\u00e9"));
+    QTRY_COMPARE(peer.bytesAvailable(), 6);
+    QCOMPARE(peer.readAll(), QByteArray("host-\xe9"));
+
+    QSignalSpy arrivals(&server, &Winsock::DataArrival);
+    peer.write("4");
+    QTRY_COMPARE(arrivals.size(), 1);
+    QCOMPARE(arrivals.first().first().toInt(), 1);
+    QCOMPARE(server.GetData(), QStringLiteral("4"));
+    QCOMPARE(server.GetData(), QString());
+    QVERIFY(toolkit.messages.isEmpty());
+}
+
+void TestWinsock::connectAndTalk()
+{
+    QTcpServer opponent;
+    QVERIFY(opponent.listen(QHostAddress::LocalHost));
+    Winsock client(toolkit);
+    QSignalSpy connected(&client, &Winsock::Connected);
+    client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
+    QCOMPARE(client.state(), Winsock::State::Connecting);
+    QTRY_COMPARE(connected.size(), 1);
+    QCOMPARE(client.state(), Winsock::State::Connected);
+    QTRY_VERIFY(opponent.hasPendingConnections());
+    QTcpSocket *peer = opponent.nextPendingConnection();
+
+    client.SendData(QStringLiteral("9"));
+    QTRY_COMPARE(peer->bytesAvailable(), 1);
+    QCOMPARE(peer->readAll(), QByteArray("9"));
+
+    peer->write("beta");
+    QTRY_COMPARE(client.BytesReceived(), 4);
+    QCOMPARE(client.GetData(), QStringLiteral("beta"));
+    QVERIFY(toolkit.messages.isEmpty());
+}
+
+void TestWinsock::twoSendsReadByOneGetData()
+{
+    QTcpServer opponent;
+    QVERIFY(opponent.listen(QHostAddress::LocalHost));
+    Winsock client(toolkit);
+    client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
+    QTRY_COMPARE(client.state(), Winsock::State::Connected);
+    QTRY_VERIFY(opponent.hasPendingConnections());
+    QTcpSocket *peer = opponent.nextPendingConnection();
+
+    peer->write("alpha");
+    peer->write("3");
+    QTRY_COMPARE(client.BytesReceived(), 6);
+    QCOMPARE(client.GetData(), QStringLiteral("alpha3"));
+}
+
+void TestWinsock::unacceptedRequestIsRefused()
+{
+    Winsock listener(toolkit);
+    listener.setLocalPort(0);
+    listener.Listen();
+    QSignalSpy requests(&listener, &Winsock::ConnectionRequest);
+
+    QTcpSocket peer;
+    QSignalSpy gone(&peer, &QTcpSocket::disconnected);
+    peer.connectToHost(QHostAddress::LocalHost, listener.listeningPort());
+    QTRY_COMPARE(requests.size(), 1);
+    QTRY_COMPARE(gone.size(), 1);
+    QCOMPARE(listener.state(), Winsock::State::Listening);
+}
+
+void TestWinsock::closeIsHarmless()
+{
+    Winsock listener(toolkit);
+    listener.setLocalPort(0);
+    listener.Listen();
+    const quint16 port = listener.listeningPort();
+    listener.Close();
+    listener.Close();
+    QCOMPARE(listener.state(), Winsock::State::Closed);
+
+    // The port is free again.
+    QTcpSocket probe;
+    probe.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(!probe.waitForConnected(2000));
+
+    Winsock never(toolkit);
+    never.Close();
+    QCOMPARE(never.state(), Winsock::State::Closed);
+    QCoreApplication::processEvents();
+    QVERIFY(toolkit.messages.isEmpty());
+}
+
+void TestWinsock::listenAgainKeepsListening()
+{
+    Winsock listener(toolkit);
+    listener.setLocalPort(0);
+    listener.Listen();
+    const quint16 port = listener.listeningPort();
+    listener.Listen();
+    QCOMPARE(listener.state(), Winsock::State::Listening);
+    QCOMPARE(listener.listeningPort(), port);
+    QCoreApplication::processEvents();
+    QVERIFY(toolkit.messages.isEmpty());
+}
+
+void TestWinsock::failures_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("expected"); // start of the one message
+
+    QTest::newRow("listen on a taken port") << "listen-taken" << "Cannot wait for an opponent on port ";
+    QTest::newRow("connect to the empty address") << "connect-empty" << "Cannot connect to an opponent: no address was given.";
+    QTest::newRow("connect to a closed port") << "connect-closed" << "Cannot connect to 127.0.0.1: ";
+    QTest::newRow("connect to a malformed address") << "connect-malformed" << "Cannot connect to 127.0.0.1.5: that is not a valid address.";
+    QTest::newRow("connect to an address with blanks") << "connect-blank" << "Cannot connect to 10 0 0 1: that is not a valid address.";
+    QTest::newRow("send with no connection") << "send" << "The move was not sent: no opponent is connected.";
+    QTest::newRow("accept an unknown request") << "accept" << "Cannot accept the connection: request 12345 is not waiting.";
+}
+
+void TestWinsock::failures()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, expected);
+
+    FakeToolkit local;
+    Winsock object(local);
+    QSignalSpy errors(&object, &Winsock::ErrorOccurred);
+    QTcpServer holder;
+    QVERIFY(holder.listen(QHostAddress::Any));
+    const quint16 takenPort = holder.serverPort();
+
+    if (operation == "listen-taken") {
+        object.setLocalPort(takenPort);
+        object.Listen();
+    } else if (operation == "connect-empty") {
+        object.Connect(QString(), 1007);
+    } else if (operation == "connect-closed") {
+        holder.close();
+        object.Connect(QStringLiteral("127.0.0.1"), takenPort);
+    } else if (operation == "connect-malformed") {
+        object.Connect(QStringLiteral("127.0.0.1.5"), takenPort);
+    } else if (operation == "connect-blank") {
+        object.Connect(QStringLiteral("10 0 0 1"), takenPort);
+    } else if (operation == "send") {
+        object.SendData(QStringLiteral("4"));
+    } else if (operation == "accept") {
+        object.Accept(12345);
+    }
+
+    QTRY_COMPARE(local.messages.size(), 1);
+    QVERIFY2(local.messages.first().text.startsWith(expected), qPrintable(local.messages.first().text));
+    QCOMPARE(local.messages.first().icon, Toolkit::Icon::Exclamation);
+    QCOMPARE(local.messages.first().title, QStringLiteral("Kelmo"));
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(object.state(), Winsock::State::Closed);
+    // Exactly one message: nothing more turns up later.
+    QCoreApplication::processEvents();
+    QCOMPARE(local.messages.size(), 1);
+
+    // The object is still usable.
+    holder.close();
+    QTcpServer opponent;
+    QVERIFY(opponent.listen(QHostAddress::LocalHost));
+    object.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
+    QTRY_COMPARE(object.state(), Winsock::State::Connected);
+    object.Close();
+    object.setLocalPort(0);
+    object.Listen();
+    QCOMPARE(object.state(), Winsock::State::Listening);
+    QCOMPARE(local.messages.size(), 1);
+}
+
+void TestWinsock::peerLeaving()
+{
+    FakeToolkit local;
+    QTcpServer opponent;
+    QVERIFY(opponent.listen(QHostAddress::LocalHost));
+    Winsock client(local);
+    QSignalSpy closed(&client, &Winsock::Closed);
+    client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
+    QTRY_COMPARE(client.state(), Winsock::State::Connected);
+    QTRY_VERIFY(opponent.hasPendingConnections());
+    QTcpSocket *peer = opponent.nextPendingConnection();
+    peer->disconnectFromHost();
+
+    QTRY_COMPARE(closed.size(), 1);
+    QCOMPARE(client.state(), Winsock::State::Closed);
+    QTRY_COMPARE(local.texts(), QStringList{"The opponent has left the game."});
+    QCoreApplication::processEvents();
+    QCOMPARE(local.messages.size(), 1);
+}
+
+QTEST_MAIN(TestWinsock)
+#include "tst_winsock.moc"
