@@ -2,6 +2,7 @@
 
 #include "game/toolkit.h"
 
+#include <QDialog>
 #include <QList>
 #include <QQueue>
 
@@ -39,6 +40,17 @@ public:
     {
         prompts.append(prompt + QLatin1Char('|') + offered);
         return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
+    }
+
+    // Called while a modal window is "open"; the window closes on return.
+    std::function<void(QDialog &)> onModal;
+    QStringList modalTitles;
+
+    void showModal(QDialog &dialog) override
+    {
+        modalTitles.append(dialog.windowTitle());
+        if (onModal)
+            onModal(dialog);
     }
 
     void randomize() override { ++randomizeCalls; }

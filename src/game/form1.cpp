@@ -1,8 +1,10 @@
 #include "game/form1.h"
 
 #include "game/boardcell.h"
+#include "about/form2.h"
 #include "computer/computerplayer.h"
 #include "game/pictures.h"
+#include "net/socketapi.h"
 #include "net/winsock.h"
 #include "rules/winrules.h"
 
@@ -70,7 +72,7 @@ QLabel *createStatusLabel(QWidget *area, const QRect &geometry)
 
 } // namespace
 
-Form1::Form1(Toolkit &toolkit, quint16 port, QWidget *parent)
+Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint)
@@ -87,6 +89,8 @@ Form1::Form1(Toolkit &toolkit, quint16 port, QWidget *parent)
     , Ormlm(pictures::mark(Mark::O, Stroke::Horizontal, screenPixelRatio()))
     , m_toolkit(toolkit)
     , m_port(port)
+    , m_ownSockets(sockets ? nullptr : std::make_unique<SystemSocketApi>())
+    , m_sockets(sockets ? *sockets : *m_ownSockets)
 {
     setWindowTitle(kAppTitle);
     setWindowIcon(pictures::windowIcon());
@@ -113,6 +117,8 @@ Form1::Form1(Toolkit &toolkit, quint16 port, QWidget *parent)
 
     Form_Load();
 }
+
+Form1::~Form1() = default;
 
 void Form1::createBoard(QWidget *area)
 {
@@ -148,8 +154,15 @@ void Form1::createMenus()
         mnusubGame[i]->setCheckable(true);
     mnusubGame[4]->setChecked(true);
 
+    for (int i = 0; i < 10; ++i) {
+        if (mnusubGame[i] && !mnusubGame[i]->isSeparator())
+            connect(mnusubGame[i], &QAction::triggered, this, [this, i] { mnusubGame_Click(i); });
+    }
+
     mnuComMove = menuBar()->addAction(QStringLiteral("&ComMove"));
+    connect(mnuComMove, &QAction::triggered, this, &Form1::mnuComMove_Click);
     mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
 }
 
 void Form1::Form_Load()
@@ -323,4 +336,190 @@ void Form1::Image1_Click(int Index)
         }
         FirstMove = false;
     }
+}
+
+void Form1::setModeChecks(int item)
+{
+    for (int i : {4, 5, 8, 9})
+        mnusubGame[i]->setChecked(i == item);
+}
+
+void Form1::closeConnections()
+{
+    wsServer->Close();
+    wsListen->Close();
+    wsClient->Close();
+}
+
+void Form1::mnusubGame_Click(int Index)
+{
+    switch (Index) {
+    case 0: // New
+        ClearBoard();
+        if (mnusubGame[4]->isChecked()) {
+            mnuComMove->setEnabled(true);
+        } else if (mnusubGame[8]->isChecked()) {
+            SendStr = QStringLiteral("9");
+            wsServer->SendData(SendStr);
+        } else if (mnusubGame[9]->isChecked()) {
+            SendStr = QStringLiteral("9");
+            wsClient->SendData(SendStr);
+        }
+        break;
+    case 4: // One Player
+        ClearBoard();
+        mnuComMove->setEnabled(true);
+        setModeChecks(4);
+        ComPlay = true;
+        Label1->setText(QString());
+        Label2->setText(QString());
+        closeConnections();
+        break;
+    case 5: // Two Players
+        ClearBoard();
+        mnuComMove->setEnabled(false);
+        setModeChecks(5);
+        ComPlay = false;
+        Label1->setText(QString());
+        Label2->setText(QString());
+        closeConnections();
+        break;
+    case 8: // Waiting for Connection: this side plays X
+        ClearBoard();
+        mnuComMove->setEnabled(false);
+        setModeChecks(8);
+        Label1->setText(GetIPHostName() + QStringLiteral(" Waiting..."));
+        Label2->setText(QStringLiteral("IP Address ") + GetIPAddress());
+        wsListen->setLocalPort(m_port);
+        wsListen->Listen(); // already listening: goes on listening
+        FirstData = true;
+        break;
+    case 9: // Connect to Opponent: this side plays O
+        ClearBoard();
+        mnuComMove->setEnabled(false);
+        setModeChecks(9);
+        ConnectIP = m_toolkit.inputBox(QStringLiteral("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
+        FirstData = true;
+        wsClient->Connect(ConnectIP, m_port); // drops any earlier connection first
+        Label1->setText(GetIPHostName() + QStringLiteral(" Connecting"));
+        Label2->setText(QString());
+        break;
+    default: // the separators and the two headings
+        break;
+    }
+}
+
+void Form1::mnuComMove_Click()
+{
+    if (FirstMove)
+        XTurn = false; // the computer opens the game with O
+    ComPlay = true;
+    ComputerMove();
+}
+
+void Form1::mnuAbout_Click()
+{
+    Form2 about;
+    m_toolkit.showModal(about);
+}
+
+bool Form1::SocketsInitialize()
+{
+    WSAData data;
+    if (m_sockets.WSAStartup(0x0101, data) != 0) {
+        m_toolkit.messageBox(QStringLiteral("Winsock Not Responting"), Toolkit::Icon::Exclamation,
+                             QStringLiteral("ERROR"));
+        return false;
+    }
+    constexpr qint16 minSockets = 1;
+    if (data.iMaxSockets < minSockets) {
+        m_toolkit.messageBox(QStringLiteral("Want Winsock at less = ") + QString::number(minSockets));
+        SocketsCeanup(); // the start-up succeeded: release it
+        return false;
+    }
+    const qint32 major = Lobyte(static_cast<qint16>(data.wVersion));
+    const qint32 minor = Hibyte(static_cast<qint16>(data.wVersion));
+    if (major >= 1 && (major != 1 || minor >= 1))
+        return true;
+    m_toolkit.messageBox(QStringLiteral("Version Sockets = %1.%2Too Lo").arg(major).arg(minor));
+    SocketsCeanup(); // the start-up succeeded: release it
+    return false;
+}
+
+void Form1::SocketsCeanup()
+{
+    if (m_sockets.WSACleanup() != 0) {
+        m_toolkit.messageBox(QStringLiteral("Winsock Not Responting"), Toolkit::Icon::Exclamation,
+                             QStringLiteral("ERROR"));
+    }
+}
+
+qint32 Form1::Hibyte(qint16 w)
+{
+    return (w / 256) & 255; // division truncates toward zero
+}
+
+qint32 Form1::Lobyte(qint16 w)
+{
+    return w & 255;
+}
+
+// Fills `buffer` with the zero-terminated host name; tells the player and
+// gives false when the system cannot.
+bool Form1::readHostName(char (&buffer)[256])
+{
+    std::fill(std::begin(buffer), std::end(buffer), '\0');
+    if (m_sockets.gethostname(buffer, sizeof buffer) == -1) {
+        const qint32 code = m_sockets.WSAGetLastError();
+        // The number with a blank where a minus sign would stand.
+        const QString number = (code >= 0 ? QStringLiteral(" ") : QString()) + QString::number(code);
+        m_toolkit.messageBox(QStringLiteral("Windows Sockets Error : ") + number);
+        return false;
+    }
+    // A name that fills the whole buffer is cut rather than read past its end.
+    buffer[sizeof buffer - 1] = '\0';
+    return true;
+}
+
+QString Form1::GetIPHostName()
+{
+    if (!SocketsInitialize())
+        return {};
+    char buffer[256];
+    QString result;
+    if (readHostName(buffer)) {
+        result = QString::fromLatin1(buffer);
+        HostName = result;
+    }
+    SocketsCeanup();
+    return result;
+}
+
+QString Form1::GetIPAddress()
+{
+    if (!SocketsInitialize())
+        return {};
+    char buffer[256];
+    if (!readHostName(buffer)) {
+        SocketsCeanup();
+        return {};
+    }
+    const std::optional<HostEntry> host = m_sockets.gethostbyname(buffer);
+    if (!host) {
+        m_toolkit.messageBox(QStringLiteral("Windows Not Responting"), Toolkit::Icon::Exclamation,
+                             QStringLiteral("ERROR"));
+        SocketsCeanup();
+        return {};
+    }
+
+    // The first address only, byte by byte in decimal, joined by dots.
+    QStringList bytes;
+    if (!host->h_addr_list.isEmpty()) {
+        const QByteArray &address = host->h_addr_list.first();
+        const qsizetype length = std::min<qsizetype>(host->h_length, address.size());
+        for (qsizetype i = 0; i < length; ++i)
+            bytes.append(QString::number(static_cast<uchar>(address[i])));
+    }
+    SocketsCeanup();
+    return bytes.join(QLatin1Char('.'));
 }

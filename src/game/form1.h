@@ -6,10 +6,12 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class BoardCell;
 class QAction;
 class QLabel;
+class SocketApi;
 class Winsock;
 
 // The main window: the board, its picture holders, the two status lines,
@@ -23,7 +25,11 @@ public:
     // that the system chooses a free one.
     static constexpr quint16 kGamePort = 1007;
 
-    explicit Form1(Toolkit &toolkit, quint16 port = kGamePort, QWidget *parent = nullptr);
+    // `sockets` serves the local host name and address; the system's own
+    // when none is given.
+    explicit Form1(Toolkit &toolkit, quint16 port = kGamePort, SocketApi *sockets = nullptr,
+                   QWidget *parent = nullptr);
+    ~Form1() override;
 
     // --- Picture holders: each picture exists once, and cells share it. ---
     const Picture X;
@@ -64,6 +70,15 @@ public:
 
     // Finds the first completed line, strikes it and ends the game.
     bool YouWin();
+
+    // --- Local host name and address ---
+    QString GetIPHostName();
+    bool SocketsInitialize();
+    void SocketsCeanup();
+    static qint32 Hibyte(qint16 w);
+    static qint32 Lobyte(qint16 w);
+    QString GetIPAddress();
+
     // Empties the board; X to move in a fresh game.
     void ClearBoard();
     // Plays for the side whose turn it is; answers an X with an O.
@@ -71,6 +86,9 @@ public:
 
     // --- Event handlers ---
     void Image1_Click(int Index);
+    void mnusubGame_Click(int Index);
+    void mnuComMove_Click();
+    void mnuAbout_Click();
 
     // The cell test: what a cell holds, judged by its picture's identity.
     bool holdsX(int cell) const;
@@ -86,8 +104,13 @@ private:
     bool computerPass(kelmo::Mark mover, int randomCell);
     void announce(const QString &text);
     void sendMove(Winsock *connection, int Index);
+    void setModeChecks(int item);
+    void closeConnections();
+    bool readHostName(char (&buffer)[256]);
     const Picture &strikeHolder(kelmo::Mark mark, kelmo::Stroke stroke) const;
 
     Toolkit &m_toolkit;
     quint16 m_port;
+    std::unique_ptr<SocketApi> m_ownSockets;
+    SocketApi &m_sockets;
 };

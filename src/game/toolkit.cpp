@@ -38,6 +38,12 @@ QString QtToolkit::inputBox(const QString &prompt, const QString &offered)
     return dialog.textValue();
 }
 
+void QtToolkit::showModal(QDialog &dialog)
+{
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.exec();
+}
+
 void QtToolkit::randomize()
 {
     m_engine.seed(static_cast<std::mt19937::result_type>(QTime::currentTime().msecsSinceStartOfDay()));

@@ -7,6 +7,7 @@
 #include <random>
 
 class QColor;
+class QDialog;
 class QLabel;
 
 // The application title that every dialog shows unless it brings its own.
@@ -43,6 +44,8 @@ public:
                             const QString &title = {}) = 0;
     // Modal, with OK and Cancel. Cancel gives the empty text.
     virtual QString inputBox(const QString &prompt, const QString &offered) = 0;
+    // Shows a window modally and returns when it has been closed.
+    virtual void showModal(QDialog &dialog) = 0;
     // Seeds the random generator from the time of day.
     virtual void randomize() = 0;
     // A fraction in [0, 1).
@@ -55,6 +58,7 @@ class QtToolkit : public Toolkit
 public:
     void messageBox(const QString &text, Icon icon, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &offered) override;
+    void showModal(QDialog &dialog) override;
     void randomize() override;
     double rnd() override;
 

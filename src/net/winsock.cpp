@@ -132,8 +132,11 @@ void Winsock::Connect(const QString &remoteHost, quint16 remotePort)
     m_state = State::Connecting;
     m_connectTimer.start();
     // Qt may report success or failure from inside connectToHost itself;
-    // the handlers work from m_socket and m_state, which are set already.
+    // the handlers work from m_socket and m_state, which are set already,
+    // and success is announced only once Connect has returned.
+    m_insideConnect = true;
     socket->connectToHost(host, remotePort);
+    m_insideConnect = false;
 }
 
 void Winsock::adoptSocket(QTcpSocket *socket)
@@ -151,6 +154,10 @@ void Winsock::onConnected()
 {
     if (m_state != State::Connecting)
         return;
+    if (m_insideConnect) {
+        QMetaObject::invokeMethod(this, &Winsock::onConnected, Qt::QueuedConnection);
+        return;
+    }
     m_connectTimer.stop();
     m_state = State::Connected;
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);

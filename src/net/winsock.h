@@ -81,6 +81,7 @@ private:
     QPointer<QTcpServer> m_server;
     QPointer<QTcpSocket> m_socket;
     QTimer m_connectTimer;
+    bool m_insideConnect = false;
     bool m_delivering = false;
     bool m_dataTaken = false;
 };

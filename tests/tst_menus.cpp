@@ -1,0 +1,252 @@
+#include "boardtext.h"
+#include "faketoolkit.h"
+#include "fakesocketapi.h"
+#include "game/boardcell.h"
+#include "game/form1.h"
+#include "net/winsock.h"
+
+#include <QLabel>
+#include <QTcpServer>
+#include <QtTest>
+
+using State = Winsock::State;
+Q_DECLARE_METATYPE(Winsock::State)
+
+class TestMenus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void commands_data();
+    void commands();
+    void newInEachMode_data();
+    void newInEachMode();
+    void comMoveOpensAOnePlayerGame();
+    void comMovePlaysBothSides();
+    void cancelledAddressIsReported();
+    void about();
+
+private:
+    // A loopback port with nothing on it, for the network modes.
+    quint16 freePort = 0;
+
+    struct Fixture {
+        FakeToolkit toolkit;
+        FakeSocketApi sockets;
+        std::unique_ptr<Form1> form;
+    };
+    void start(Fixture &fixture, const QString &state);
+};
+
+void TestMenus::initTestCase()
+{
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::Any));
+    freePort = probe.serverPort();
+}
+
+// Brings a fresh window into one of a few starting states, each with marks
+// on the board so that clearing it shows.
+void TestMenus::start(Fixture &fixture, const QString &state)
+{
+    fixture.form = std::make_unique<Form1>(fixture.toolkit, freePort, &fixture.sockets);
+    Form1 &form = *fixture.form;
+    if (state == "one player, won") {
+        for (int cell : {0, 1, 3}) // the computer wins along the rising diagonal
+            form.Image1_Click(cell);
+    } else if (state == "two players") {
+        form.mnusubGame[5]->trigger();
+        form.Image1_Click(4);
+    } else if (state == "waiting") {
+        form.mnusubGame[8]->trigger();
+        form.Image1_Click(4);
+    } else if (state == "connecting") {
+        fixture.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
+        form.mnusubGame[9]->trigger();
+        form.Image1_Click(4);
+    }
+    fixture.toolkit.messages.clear();
+}
+
+void TestMenus::commands_data()
+{
+    QTest::addColumn<QString>("startState");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<bool>("cleared");
+    QTest::addColumn<bool>("comMove");
+    QTest::addColumn<int>("checked");
+    QTest::addColumn<bool>("comPlay");
+    QTest::addColumn<QString>("label1");
+    QTest::addColumn<QString>("label2");
+    QTest::addColumn<State>("listen");
+    QTest::addColumn<State>("client");
+
+    const QString waiting = QStringLiteral("alpha Waiting...");
+    const QString address = QStringLiteral("IP Address 10.0.0.1");
+    const QString connecting = QStringLiteral("alpha Connecting");
+
+    QTest::newRow("New after a One Player win") << "one player, won" << 0 << true << true << 4 << false << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("New in Two Players") << "two players" << 0 << true << false << 5 << false << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("New while waiting") << "waiting" << 0 << true << false << 8 << true << waiting << address << State::Listening << State::Closed;
+    QTest::newRow("New while connecting") << "connecting" << 0 << true << false << 9 << true << connecting << "" << State::Closed << State::Connecting;
+    QTest::newRow("One Player again") << "one player, won" << 4 << true << true << 4 << true << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("One Player from waiting") << "waiting" << 4 << true << true << 4 << true << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("One Player from connecting") << "connecting" << 4 << true << true << 4 << true << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("Two Players from One Player") << "one player, won" << 5 << true << false << 5 << false << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("Two Players from waiting") << "waiting" << 5 << true << false << 5 << false << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("Waiting from One Player") << "one player, won" << 8 << true << false << 8 << false << waiting << address << State::Listening << State::Closed;
+    QTest::newRow("Waiting again keeps listening") << "waiting" << 8 << true << false << 8 << true << waiting << address << State::Listening << State::Closed;
+    QTest::newRow("Waiting from connecting") << "connecting" << 8 << true << false << 8 << true << waiting << address << State::Listening << State::Connecting;
+    QTest::newRow("Connect from Two Players") << "two players" << 9 << true << false << 9 << false << connecting << "" << State::Closed << State::Connecting;
+    QTest::newRow("Connect from waiting") << "waiting" << 9 << true << false << 9 << true << connecting << "" << State::Listening << State::Connecting;
+    QTest::newRow("Connect again") << "connecting" << 9 << true << false << 9 << true << connecting << "" << State::Closed << State::Connecting;
+    QTest::newRow("Normal Mode heading") << "two players" << 3 << false << false << 5 << false << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("Network Mode heading") << "waiting" << 7 << false << false << 8 << true << waiting << address << State::Listening << State::Closed;
+}
+
+void TestMenus::commands()
+{
+    QFETCH(QString, startState);
+    QFETCH(int, item);
+    QFETCH(bool, cleared);
+    QFETCH(bool, comMove);
+    QFETCH(int, checked);
+    QFETCH(bool, comPlay);
+    QFETCH(QString, label1);
+    QFETCH(QString, label2);
+    QFETCH(State, listen);
+    QFETCH(State, client);
+
+    Fixture fixture;
+    start(fixture, startState);
+    Form1 &form = *fixture.form;
+    const QString before = textFromBoard(form.board());
+    QVERIFY(before != QStringLiteral("........."));
+    form.XTurn = false;
+    fixture.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
+
+    form.mnusubGame[item]->trigger();
+
+    QCOMPARE(textFromBoard(form.board()), cleared ? QStringLiteral(".........") : before);
+    if (cleared) {
+        QVERIFY(form.XTurn);
+        QVERIFY(form.GameOn);
+        QVERIFY(form.FirstMove);
+    }
+    QCOMPARE(form.mnuComMove->isEnabled(), comMove);
+    for (int i : {4, 5, 8, 9})
+        QCOMPARE(form.mnusubGame[i]->isChecked(), i == checked);
+    for (int i : {0, 3, 7})
+        QVERIFY(!form.mnusubGame[i]->isChecked());
+    QCOMPARE(form.ComPlay, comPlay);
+    QCOMPARE(form.Label1->text(), label1);
+    QCOMPARE(form.Label2->text(), label2);
+    QCOMPARE(form.wsListen->state(), listen);
+    QCOMPARE(form.wsClient->state(), client);
+    QCOMPARE(form.wsServer->state(), State::Closed);
+    if (item == 8 || item == 9)
+        QVERIFY(form.FirstData);
+    if (item == 9)
+        QCOMPARE(fixture.toolkit.prompts.last(), QStringLiteral("Input IP Address to Connect|0.0.0.0"));
+    if (item == 9 || (item == 8 && startState == "waiting"))
+        QVERIFY(form.wsListen->state() != State::Listening || form.wsListen->listeningPort() == freePort);
+    // Waiting again while listening reports nothing.
+    if (item == 8) {
+        QCoreApplication::processEvents();
+        QVERIFY(!fixture.toolkit.texts().join("").contains("Cannot wait"));
+    }
+    QCOMPARE(fixture.sockets.startups, fixture.sockets.cleanups);
+}
+
+void TestMenus::newInEachMode_data()
+{
+    QTest::addColumn<QString>("startState");
+    QTest::addColumn<QString>("sent");    // SendStr afterwards
+    QTest::addColumn<QStringList>("told"); // what the player is told
+    QTest::newRow("one player") << "one player, won" << "" << QStringList{};
+    QTest::newRow("two players") << "two players" << "" << QStringList{};
+    QTest::newRow("waiting, nobody connected") << "waiting" << "9" << QStringList{"The move was not sent: no opponent is connected."};
+}
+
+void TestMenus::newInEachMode()
+{
+    QFETCH(QString, startState);
+    QFETCH(QString, sent);
+    QFETCH(QStringList, told);
+
+    Fixture fixture;
+    start(fixture, startState);
+    Form1 &form = *fixture.form;
+    form.SendStr.clear();
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F2);
+    QCOMPARE(textFromBoard(form.board()), QStringLiteral("........."));
+    QCOMPARE(form.SendStr, sent);
+    QTRY_COMPARE(fixture.toolkit.texts(), told);
+}
+
+void TestMenus::comMoveOpensAOnePlayerGame()
+{
+    FakeToolkit toolkit;
+    FakeSocketApi sockets;
+    Form1 form(toolkit, 0, &sockets);
+    form.mnuComMove->trigger();
+    QCOMPARE(textFromBoard(form.board()), QStringLiteral("....O...."));
+    QVERIFY(form.XTurn);
+    QVERIFY(!form.FirstMove);
+    QVERIFY(!form.ComPlay);
+    QVERIFY(form.mnuComMove->isEnabled());
+
+    // The person answers, and the computer answers that.
+    form.Image1_Click(0);
+    QCOMPARE(textFromBoard(form.board()), QStringLiteral("XO..O...."));
+}
+
+void TestMenus::comMovePlaysBothSides()
+{
+    FakeToolkit toolkit;
+    FakeSocketApi sockets;
+    Form1 form(toolkit, 0, &sockets);
+    form.Image1_Click(0); // X at 0, O in the centre
+    toolkit.draws.enqueue(0.99);
+    form.mnuComMove->trigger(); // X to move: X for the person, then O
+    const kelmo::Board board = form.board();
+    QCOMPARE(std::count(board.begin(), board.end(), kelmo::Mark::X), 2);
+    QCOMPARE(std::count(board.begin(), board.end(), kelmo::Mark::O), 2);
+    QVERIFY(form.XTurn);
+}
+
+void TestMenus::cancelledAddressIsReported()
+{
+    FakeToolkit toolkit;
+    FakeSocketApi sockets;
+    Form1 form(toolkit, freePort, &sockets);
+    form.mnusubGame[9]->trigger(); // the input box is cancelled
+    QCOMPARE(form.ConnectIP, QString());
+    QCOMPARE(form.Label1->text(), QStringLiteral("alpha Connecting"));
+    QTRY_COMPARE(toolkit.texts(), QStringList{"Cannot connect to an opponent: no address was given."});
+    QCOMPARE(form.wsClient->state(), State::Closed);
+}
+
+void TestMenus::about()
+{
+    FakeToolkit toolkit;
+    FakeSocketApi sockets;
+    Form1 form(toolkit, 0, &sockets);
+    QStringList lines;
+    toolkit.onModal = [&](QDialog &dialog) {
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            lines.append(label->text());
+    };
+    form.mnuAbout->trigger();
+    form.mnuAbout->trigger();
+    QCOMPARE(toolkit.modalTitles, (QStringList{"About Kelmo", "About Kelmo"}));
+    QCOMPARE(lines.size(), 8);
+    QVERIFY(lines.contains("Kelmo"));
+}
+
+QTEST_MAIN(TestMenus)
+#include "tst_menus.moc"
