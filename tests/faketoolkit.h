@@ -36,9 +36,14 @@ public:
             onMessage(text);
     }
 
+    // Called while an input box is "open", before it is answered.
+    std::function<void()> onInput;
+
     QString inputBox(const QString &prompt, const QString &offered) override
     {
         prompts.append(prompt + QLatin1Char('|') + offered);
+        if (onInput)
+            onInput();
         return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
     }
 

@@ -281,7 +281,6 @@ void TestClicks::networkMovesReachThePeer()
     FakeToolkit toolkit;
     Form1 form(toolkit, 0);
     checkMode(form, 8);
-    connect(form.wsListen, &Winsock::ConnectionRequest, form.wsServer, &Winsock::Accept);
     form.wsListen->setLocalPort(0);
     form.wsListen->Listen();
     QVERIFY(form.wsListen->listeningPort() != 0);

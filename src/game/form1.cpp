@@ -108,6 +108,10 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
     wsServer = new Winsock(toolkit, this);
     wsListen = new Winsock(toolkit, this);
     wsClient = new Winsock(toolkit, this);
+    connect(wsListen, &Winsock::ConnectionRequest, this, &Form1::wsListen_ConnectionRequest);
+    connect(wsClient, &Winsock::Connected, this, &Form1::wsClient_Connect);
+    connect(wsServer, &Winsock::DataArrival, this, &Form1::wsServer_DataArrival);
+    connect(wsClient, &Winsock::DataArrival, this, &Form1::wsClient_DataArrival);
 
     // Wide enough for every menu-bar entry, so none hides behind an
     // overflow arrow; any extra width stays white on the right.
@@ -247,7 +251,7 @@ bool Form1::YouWin()
 
 void Form1::announce(const QString &text)
 {
-    m_toolkit.messageBox(text);
+    messageBox(text);
     mnuComMove->setEnabled(false);
 }
 
@@ -398,7 +402,7 @@ void Form1::mnusubGame_Click(int Index)
         ClearBoard();
         mnuComMove->setEnabled(false);
         setModeChecks(9);
-        ConnectIP = m_toolkit.inputBox(QStringLiteral("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
+        ConnectIP = inputBox(QStringLiteral("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
         FirstData = true;
         wsClient->Connect(ConnectIP, m_port); // drops any earlier connection first
         Label1->setText(GetIPHostName() + QStringLiteral(" Connecting"));
@@ -420,20 +424,20 @@ void Form1::mnuComMove_Click()
 void Form1::mnuAbout_Click()
 {
     Form2 about;
-    m_toolkit.showModal(about);
+    showModal(about);
 }
 
 bool Form1::SocketsInitialize()
 {
     WSAData data;
     if (m_sockets.WSAStartup(0x0101, data) != 0) {
-        m_toolkit.messageBox(QStringLiteral("Winsock Not Responting"), Toolkit::Icon::Exclamation,
+        messageBox(QStringLiteral("Winsock Not Responting"), Toolkit::Icon::Exclamation,
                              QStringLiteral("ERROR"));
         return false;
     }
     constexpr qint16 minSockets = 1;
     if (data.iMaxSockets < minSockets) {
-        m_toolkit.messageBox(QStringLiteral("Want Winsock at less = ") + QString::number(minSockets));
+        messageBox(QStringLiteral("Want Winsock at less = ") + QString::number(minSockets));
         SocketsCeanup(); // the start-up succeeded: release it
         return false;
     }
@@ -441,7 +445,7 @@ bool Form1::SocketsInitialize()
     const qint32 minor = Hibyte(static_cast<qint16>(data.wVersion));
     if (major >= 1 && (major != 1 || minor >= 1))
         return true;
-    m_toolkit.messageBox(QStringLiteral("Version Sockets = %1.%2Too Lo").arg(major).arg(minor));
+    messageBox(QStringLiteral("Version Sockets = %1.%2Too Lo").arg(major).arg(minor));
     SocketsCeanup(); // the start-up succeeded: release it
     return false;
 }
@@ -449,7 +453,7 @@ bool Form1::SocketsInitialize()
 void Form1::SocketsCeanup()
 {
     if (m_sockets.WSACleanup() != 0) {
-        m_toolkit.messageBox(QStringLiteral("Winsock Not Responting"), Toolkit::Icon::Exclamation,
+        messageBox(QStringLiteral("Winsock Not Responting"), Toolkit::Icon::Exclamation,
                              QStringLiteral("ERROR"));
     }
 }
@@ -473,7 +477,7 @@ bool Form1::readHostName(char (&buffer)[256])
         const qint32 code = m_sockets.WSAGetLastError();
         // The number with a blank where a minus sign would stand.
         const QString number = (code >= 0 ? QStringLiteral(" ") : QString()) + QString::number(code);
-        m_toolkit.messageBox(QStringLiteral("Windows Sockets Error : ") + number);
+        messageBox(QStringLiteral("Windows Sockets Error : ") + number);
         return false;
     }
     // A name that fills the whole buffer is cut rather than read past its end.
@@ -506,7 +510,7 @@ QString Form1::GetIPAddress()
     }
     const std::optional<HostEntry> host = m_sockets.gethostbyname(buffer);
     if (!host) {
-        m_toolkit.messageBox(QStringLiteral("Windows Not Responting"), Toolkit::Icon::Exclamation,
+        messageBox(QStringLiteral("Windows Not Responting"), Toolkit::Icon::Exclamation,
                              QStringLiteral("ERROR"));
         SocketsCeanup();
         return {};
@@ -522,4 +526,121 @@ QString Form1::GetIPAddress()
     }
     SocketsCeanup();
     return bytes.join(QLatin1Char('.'));
+}
+
+// --- Dialogs ---
+//
+// A dialog runs an event loop of its own, so network data could arrive
+// while a handler waits for the player. Such data is held back until the
+// last dialog has closed, so that every handler runs to its end on the
+// board it started with.
+
+void Form1::messageBox(const QString &text, Toolkit::Icon icon, const QString &title)
+{
+    ++m_modalDepth;
+    m_toolkit.messageBox(text, icon, title);
+    leaveModal();
+}
+
+QString Form1::inputBox(const QString &prompt, const QString &offered)
+{
+    ++m_modalDepth;
+    const QString text = m_toolkit.inputBox(prompt, offered);
+    leaveModal();
+    return text;
+}
+
+void Form1::showModal(QDialog &dialog)
+{
+    ++m_modalDepth;
+    m_toolkit.showModal(dialog);
+    leaveModal();
+}
+
+void Form1::leaveModal()
+{
+    if (--m_modalDepth > 0 || !m_receiveHeldBack)
+        return;
+    m_receiveHeldBack = false;
+    // From the event loop, once the handler that showed the dialog is done.
+    wsServer->redeliver();
+    wsClient->redeliver();
+}
+
+// --- The move exchange ---
+
+void Form1::wsListen_ConnectionRequest(qint32 requestID)
+{
+    // One opponent at a time: a request that is not accepted is refused.
+    if (wsServer->state() == Winsock::State::Connected)
+        return;
+    ConnRequestID = requestID;
+    wsServer->Accept(ConnRequestID);
+    FirstData = true; // every connection begins with the opponent's greeting
+    wsServer->SendData(HostName);
+}
+
+void Form1::wsClient_Connect()
+{
+    FirstData = true;
+    wsClient->SendData(HostName);
+}
+
+void Form1::wsServer_DataArrival(qint32)
+{
+    receive(*wsServer, Mark::O, true);
+}
+
+void Form1::wsClient_DataArrival(qint32)
+{
+    receive(*wsClient, Mark::X, false);
+}
+
+namespace {
+
+// The opponent's host name as the status line may show it: no control
+// characters, at most 255 characters.
+QString printableGreeting(const QString &text)
+{
+    QString result;
+    for (QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code >= 0x20 && code != 0x7f && !(code >= 0x80 && code < 0xa0))
+            result.append(c);
+    }
+    return result.left(255);
+}
+
+} // namespace
+
+void Form1::receive(Winsock &connection, Mark opponentMark, bool xTurnAfterMove)
+{
+    if (m_modalDepth > 0) {
+        m_receiveHeldBack = true;
+        return;
+    }
+    RecvStr = connection.GetData();
+    if (FirstData) {
+        Label1->setText(HostName + QStringLiteral(" Connected ") + printableGreeting(RecvStr));
+        FirstData = false;
+        return;
+    }
+    // After the greeting every message is one character; several may
+    // arrive together, and each is handled in turn.
+    const QString received = RecvStr;
+    for (QChar message : received) {
+        if (message == QLatin1Char('9')) {
+            ClearBoard();
+        } else if (message >= QLatin1Char('0') && message <= QLatin1Char('8')) {
+            const int n = message.digitValue();
+            if (!isEmpty(n))
+                continue; // a move for an occupied cell is dropped
+            placeMark(n, opponentMark == Mark::O ? O : X);
+            if (YouWin())
+                messageBox(QStringLiteral("You Lose"));
+            else
+                XTurn = xTurnAfterMove;
+        }
+        // Anything else is no message of the exchange and is ignored.
+    }
 }

@@ -89,6 +89,10 @@ public:
     void mnusubGame_Click(int Index);
     void mnuComMove_Click();
     void mnuAbout_Click();
+    void wsListen_ConnectionRequest(qint32 requestID);
+    void wsClient_Connect();
+    void wsServer_DataArrival(qint32 bytesTotal);
+    void wsClient_DataArrival(qint32 bytesTotal);
 
     // The cell test: what a cell holds, judged by its picture's identity.
     bool holdsX(int cell) const;
@@ -107,10 +111,17 @@ private:
     void setModeChecks(int item);
     void closeConnections();
     bool readHostName(char (&buffer)[256]);
+    void receive(Winsock &connection, kelmo::Mark opponentMark, bool xTurnAfterMove);
+    void messageBox(const QString &text, Toolkit::Icon icon = Toolkit::Icon::None, const QString &title = {});
+    QString inputBox(const QString &prompt, const QString &offered);
+    void showModal(QDialog &dialog);
+    void leaveModal();
     const Picture &strikeHolder(kelmo::Mark mark, kelmo::Stroke stroke) const;
 
     Toolkit &m_toolkit;
     quint16 m_port;
     std::unique_ptr<SocketApi> m_ownSockets;
     SocketApi &m_sockets;
+    int m_modalDepth = 0;          // dialogs of this window now open
+    bool m_receiveHeldBack = false; // data arrived while one was open
 };

@@ -220,6 +220,11 @@ void Winsock::deliverData()
         QMetaObject::invokeMethod(this, &Winsock::deliverData, Qt::QueuedConnection);
 }
 
+void Winsock::redeliver()
+{
+    QMetaObject::invokeMethod(this, &Winsock::deliverData, Qt::QueuedConnection);
+}
+
 void Winsock::SendData(const QString &text)
 {
     if (m_state != State::Connected || !m_socket) {

@@ -49,6 +49,10 @@ public:
     // Stops listening or drops the connection; harmless when closed.
     void Close();
 
+    // Raises DataArrival again, from the event loop, for data that is still
+    // waiting because the last handler did not take it.
+    void redeliver();
+
     State state() const { return m_state; }
     // The port actually listened on (the system's choice when LocalPort is 0).
     quint16 listeningPort() const;
