@@ -3,9 +3,13 @@
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
+PREFIX ?= /usr/local
 PACKAGES := cmake g++ make qt6-base-dev
+# The tests also check the desktop entry and the AppStream file with the
+# freedesktop validators.
+TEST_PACKAGES := desktop-file-utils appstream
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps test-deps install screenshots clean
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -14,8 +18,16 @@ run: build
 	fi
 	./$(BUILD_DIR)/kelmo
 
-test: build
+test: test-deps build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Installs into $(PREFIX), below $(DESTDIR) when that is set.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Renders the windows, without a display, into docs/.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/kelmo-screenshots docs
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -23,17 +35,25 @@ build: deps
 
 # Installs only the packages that are not installed yet.
 deps:
+	@$(MAKE) --no-print-directory install-packages WANTED="$(PACKAGES)"
+
+test-deps:
+	@$(MAKE) --no-print-directory install-packages WANTED="$(PACKAGES) $(TEST_PACKAGES)"
+
+.PHONY: install-packages
+install-packages:
 	@missing=""; \
 	if command -v dpkg-query >/dev/null 2>&1; then \
-		for p in $(PACKAGES); do \
+		for p in $(WANTED); do \
 			dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
 		done; \
 	else \
 		for c in cmake g++ make; do command -v $$c >/dev/null 2>&1 || missing="$$missing $$c"; done; \
+		if [ -n "$$missing" ]; then missing="$$missing qt6-base-dev"; fi; \
 	fi; \
 	if [ -n "$$missing" ]; then \
 		if ! command -v apt-get >/dev/null 2>&1; then \
-			echo "Kelmo needs these packages (or your system's equivalents):$$missing qt6-base-dev; apt-get was not found, so please install them by hand."; \
+			echo "Kelmo needs these packages:$$missing; apt-get was not found, so please install them (or your system's equivalents) by hand."; \
 			exit 1; \
 		fi; \
 		if [ "$$(id -u)" -eq 0 ]; then sudo=""; \

@@ -5,10 +5,26 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+const char *const kPlaces[9] = {
+    QT_TRANSLATE_NOOP("BoardCell", "Top left"),    QT_TRANSLATE_NOOP("BoardCell", "Top centre"),
+    QT_TRANSLATE_NOOP("BoardCell", "Top right"),   QT_TRANSLATE_NOOP("BoardCell", "Middle left"),
+    QT_TRANSLATE_NOOP("BoardCell", "Centre"),      QT_TRANSLATE_NOOP("BoardCell", "Middle right"),
+    QT_TRANSLATE_NOOP("BoardCell", "Bottom left"), QT_TRANSLATE_NOOP("BoardCell", "Bottom centre"),
+    QT_TRANSLATE_NOOP("BoardCell", "Bottom right"),
+};
+
+} // namespace
+
 BoardCell::BoardCell(int index, QWidget *parent)
     : QWidget(parent)
     , m_index(index)
 {
+    setAccessibleDescription(tr("Row %1, column %2. Press %3 to play here.")
+                                 .arg(index / 3 + 1)
+                                 .arg(index % 3 + 1)
+                                 .arg(index + 1));
 }
 
 void BoardCell::setPicture(const Picture *picture)
@@ -16,6 +32,8 @@ void BoardCell::setPicture(const Picture *picture)
     if (m_picture == picture)
         return;
     m_picture = picture;
+    // What a screen reader says of the cell: "Centre: X".
+    setAccessibleName(tr("%1: %2").arg(tr(kPlaces[m_index]), picture ? picture->description() : QString()));
     update();
 }
 

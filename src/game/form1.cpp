@@ -1,5 +1,6 @@
 #include "game/form1.h"
 
+#include "game/boardarea.h"
 #include "game/boardcell.h"
 #include "about/form2.h"
 #include "computer/computerplayer.h"
@@ -12,52 +13,16 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 
 using kelmo::Mark;
 using kelmo::Stroke;
 
 namespace {
 
-// The client area is 171 x 171 px; the board's cells start 24 px in from its
-// top-left corner and step by 40 px, so neighbouring 42 px pictures overlap
-// by 2 px and the grid lines run along those overlaps.
-constexpr int kClientSize = 171;
-constexpr int kBoardOrigin = 24;
-constexpr int kCellStep = 40;
-constexpr int kGridWidth = 3;
-
 qreal screenPixelRatio()
 {
     return qApp ? qApp->devicePixelRatio() : 1.0;
 }
-
-// The four grid lines, drawn over the cells. It lets every mouse event
-// through to the cells beneath it.
-class GridLines : public QWidget
-{
-public:
-    explicit GridLines(QWidget *parent)
-        : QWidget(parent)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setGeometry(0, 0, kClientSize, kClientSize);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        const QColor color = palette().color(QPalette::WindowText);
-        const int length = 3 * kCellStep;
-        for (int k = 1; k <= 2; ++k) {
-            // Centred on the 2 px overlap between two cells.
-            const int at = kBoardOrigin + k * kCellStep - 1;
-            painter.fillRect(at, kBoardOrigin, kGridWidth, length, color);
-            painter.fillRect(kBoardOrigin, at, length, kGridWidth, color);
-        }
-    }
-};
 
 QLabel *createStatusLabel(QWidget *area, const QRect &geometry)
 {
@@ -76,17 +41,17 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint)
-    , X(pictures::mark(Mark::X, std::nullopt, screenPixelRatio()))
-    , O(pictures::mark(Mark::O, std::nullopt, screenPixelRatio()))
-    , PicEmpty(pictures::empty(screenPixelRatio()))
-    , Xrtlb(pictures::mark(Mark::X, Stroke::Falling, screenPixelRatio()))
-    , Xctcb(pictures::mark(Mark::X, Stroke::Vertical, screenPixelRatio()))
-    , Xrblt(pictures::mark(Mark::X, Stroke::Rising, screenPixelRatio()))
-    , Xrmlm(pictures::mark(Mark::X, Stroke::Horizontal, screenPixelRatio()))
-    , Ortlb(pictures::mark(Mark::O, Stroke::Falling, screenPixelRatio()))
-    , Octcb(pictures::mark(Mark::O, Stroke::Vertical, screenPixelRatio()))
-    , Orblt(pictures::mark(Mark::O, Stroke::Rising, screenPixelRatio()))
-    , Ormlm(pictures::mark(Mark::O, Stroke::Horizontal, screenPixelRatio()))
+    , X(pictures::mark(Mark::X, std::nullopt, screenPixelRatio()), tr("X"))
+    , O(pictures::mark(Mark::O, std::nullopt, screenPixelRatio()), tr("O"))
+    , PicEmpty(pictures::empty(screenPixelRatio()), tr("empty"))
+    , Xrtlb(pictures::mark(Mark::X, Stroke::Falling, screenPixelRatio()), tr("X, struck"))
+    , Xctcb(pictures::mark(Mark::X, Stroke::Vertical, screenPixelRatio()), tr("X, struck"))
+    , Xrblt(pictures::mark(Mark::X, Stroke::Rising, screenPixelRatio()), tr("X, struck"))
+    , Xrmlm(pictures::mark(Mark::X, Stroke::Horizontal, screenPixelRatio()), tr("X, struck"))
+    , Ortlb(pictures::mark(Mark::O, Stroke::Falling, screenPixelRatio()), tr("O, struck"))
+    , Octcb(pictures::mark(Mark::O, Stroke::Vertical, screenPixelRatio()), tr("O, struck"))
+    , Orblt(pictures::mark(Mark::O, Stroke::Rising, screenPixelRatio()), tr("O, struck"))
+    , Ormlm(pictures::mark(Mark::O, Stroke::Horizontal, screenPixelRatio()), tr("O, struck"))
     , m_toolkit(toolkit)
     , m_port(port)
     , m_ownSockets(sockets ? nullptr : std::make_unique<SystemSocketApi>())
@@ -97,13 +62,11 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
 
     createMenus();
 
-    auto *area = new QWidget(this);
-    QPalette white = area->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    area->setPalette(white);
-    area->setAutoFillBackground(true);
+    auto *area = new BoardArea(this);
     createBoard(area);
     setCentralWidget(area);
+    area->setFocus();
+    connect(area, &BoardArea::cellChosen, this, &Form1::Image1_Click);
 
     wsServer = new Winsock(toolkit, this);
     wsListen = new Winsock(toolkit, this);
@@ -115,28 +78,29 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
 
     // Wide enough for every menu-bar entry, so none hides behind an
     // overflow arrow; any extra width stays white on the right.
-    const int width = std::max(kClientSize, menuBar()->sizeHint().width());
-    area->setFixedSize(width, kClientSize);
-    setFixedSize(width, menuBar()->sizeHint().height() + kClientSize);
+    const int width = std::max(BoardArea::kClientSize, menuBar()->sizeHint().width());
+    area->setFixedSize(width, BoardArea::kClientSize);
+    setFixedSize(width, menuBar()->sizeHint().height() + BoardArea::kClientSize);
 
     Form_Load();
 }
 
 Form1::~Form1() = default;
 
-void Form1::createBoard(QWidget *area)
+void Form1::createBoard(BoardArea *area)
 {
     for (int i = 0; i < 9; ++i) {
         auto *cell = new BoardCell(i, area);
-        cell->setGeometry(kBoardOrigin + kCellStep * (i % 3), kBoardOrigin + kCellStep * (i / 3),
-                          pictures::kSize, pictures::kSize);
+        cell->setGeometry(BoardArea::cellGeometry(i));
         Image1[i] = cell;
         connect(cell, &BoardCell::clicked, this, &Form1::Image1_Click);
     }
-    new GridLines(area);
+    area->raiseOverlay();
 
     Label1 = createStatusLabel(area, QRect(8, 0, 153, 17));
     Label2 = createStatusLabel(area, QRect(8, 152, 161, 17));
+    Label1->setAccessibleDescription(tr("Status"));
+    Label2->setAccessibleDescription(tr("Status"));
 }
 
 void Form1::createMenus()

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+class BoardArea;
 class BoardCell;
 class QAction;
 class QLabel;
@@ -102,7 +103,7 @@ public:
 
 private:
     void Form_Load();
-    void createBoard(QWidget *area);
+    void createBoard(BoardArea *area);
     void createMenus();
     void placeMark(int cell, const Picture &picture);
     bool computerPass(kelmo::Mark mover, int randomCell);

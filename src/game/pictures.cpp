@@ -9,6 +9,19 @@ namespace {
 const QColor kXColor(0, 0, 0);
 const QColor kOColor(255, 0, 0);
 
+// The marks, in the 42-unit box of a cell picture. The raster pictures and
+// the SVG icon are both drawn from these figures.
+constexpr qreal kXPen = 5;
+constexpr QPointF kXStrokes[2][2] = {{{11.5, 9.5}, {30.5, 31.5}}, {{30.5, 9.5}, {11.5, 31.5}}};
+constexpr qreal kOPen = 4;
+constexpr QRectF kORing(12, 11, 17, 19); // the middle of the 4-unit ring
+
+// The icon shows each mark cut from this part of its box, two by two.
+constexpr qreal kIconCrop = 7;
+constexpr qreal kIconQuarter = 28;
+constexpr qreal kIconUnits = 2 * kIconQuarter;
+constexpr kelmo::Mark kIconLayout[2][2] = {{kelmo::Mark::X, kelmo::Mark::O}, {kelmo::Mark::O, kelmo::Mark::X}};
+
 QColor colorOf(kelmo::Mark mark)
 {
     return mark == kelmo::Mark::O ? kOColor : kXColor;
@@ -20,15 +33,13 @@ void paintMark(QPainter &painter, kelmo::Mark mark)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (mark == kelmo::Mark::X) {
-        // Two crossing strokes about 5 px thick over columns 11-30, rows 9-31.
-        painter.setPen(QPen(kXColor, 5, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(QPointF(11.5, 9.5), QPointF(30.5, 31.5));
-        painter.drawLine(QPointF(30.5, 9.5), QPointF(11.5, 31.5));
+        painter.setPen(QPen(kXColor, kXPen, Qt::SolidLine, Qt::FlatCap));
+        for (const auto &stroke : kXStrokes)
+            painter.drawLine(stroke[0], stroke[1]);
     } else {
-        // An upright ring about 4 px thick, 21 px wide and 23 px high.
-        painter.setPen(QPen(kOColor, 4));
+        painter.setPen(QPen(kOColor, kOPen));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(QRectF(12, 11, 17, 19));
+        painter.drawEllipse(kORing);
     }
     painter.restore();
 }
@@ -60,25 +71,30 @@ void paintStroke(QPainter &painter, kelmo::Mark mark, kelmo::Stroke stroke)
     painter.restore();
 }
 
-QPixmap whitePixmap(int logicalSize, qreal devicePixelRatio)
+QPixmap whitePixmap(qreal devicePixelRatio)
 {
-    const int side = qRound(logicalSize * devicePixelRatio);
+    const int side = qRound(kSize * devicePixelRatio);
     QPixmap pixmap(side, side);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::white);
     return pixmap;
 }
 
+QString number(qreal value)
+{
+    return QString::number(value, 'g', 6);
+}
+
 } // namespace
 
 QPixmap empty(qreal devicePixelRatio)
 {
-    return whitePixmap(kSize, devicePixelRatio);
+    return whitePixmap(devicePixelRatio);
 }
 
 QPixmap mark(kelmo::Mark mark, std::optional<kelmo::Stroke> stroke, qreal devicePixelRatio)
 {
-    QPixmap pixmap = whitePixmap(kSize, devicePixelRatio);
+    QPixmap pixmap = whitePixmap(devicePixelRatio);
     QPainter painter(&pixmap);
     paintMark(painter, mark);
     if (stroke)
@@ -86,31 +102,59 @@ QPixmap mark(kelmo::Mark mark, std::optional<kelmo::Stroke> stroke, qreal device
     return pixmap;
 }
 
+QImage iconImage(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(side / kIconUnits, side / kIconUnits);
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            painter.save();
+            painter.translate(column * kIconQuarter - kIconCrop, row * kIconQuarter - kIconCrop);
+            paintMark(painter, kIconLayout[row][column]);
+            painter.restore();
+        }
+    }
+    return image;
+}
+
+QString iconSvg()
+{
+    QString svg = QStringLiteral(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 %1 %1\">\n"
+        "  <rect width=\"%1\" height=\"%1\" fill=\"#ffffff\" stroke=\"none\"/>\n")
+                      .arg(number(kIconUnits));
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            svg += QStringLiteral("  <g transform=\"translate(%1 %2)\">\n")
+                       .arg(number(column * kIconQuarter - kIconCrop), number(row * kIconQuarter - kIconCrop));
+            if (kIconLayout[row][column] == kelmo::Mark::X) {
+                for (const auto &stroke : kXStrokes) {
+                    svg += QStringLiteral("    <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"#000000\" "
+                                          "stroke-width=\"%5\" stroke-linecap=\"butt\"/>\n")
+                               .arg(number(stroke[0].x()), number(stroke[0].y()), number(stroke[1].x()),
+                                    number(stroke[1].y()), number(kXPen));
+                }
+            } else {
+                const QPointF centre = kORing.center();
+                svg += QStringLiteral("    <ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\" fill=\"none\" "
+                                      "stroke=\"#ff0000\" stroke-width=\"%5\"/>\n")
+                           .arg(number(centre.x()), number(centre.y()), number(kORing.width() / 2),
+                                number(kORing.height() / 2), number(kOPen));
+            }
+            svg += QStringLiteral("  </g>\n");
+        }
+    }
+    svg += QStringLiteral("</svg>\n");
+    return svg;
+}
+
 QIcon windowIcon()
 {
     QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::white);
-        QPainter painter(&pixmap);
-        // Four marks in a 2 x 2 block; each quarter holds one 42-unit mark
-        // picture, scaled to fit.
-        const qreal quarter = side / 2.0;
-        const qreal scale = quarter / kSize;
-        const kelmo::Mark layout[2][2] = {{kelmo::Mark::X, kelmo::Mark::O},
-                                          {kelmo::Mark::O, kelmo::Mark::X}};
-        for (int row = 0; row < 2; ++row) {
-            for (int column = 0; column < 2; ++column) {
-                painter.save();
-                painter.translate(column * quarter, row * quarter);
-                painter.scale(scale, scale);
-                paintMark(painter, layout[row][column]);
-                painter.restore();
-            }
-        }
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(iconImage(side)));
     return icon;
 }
 

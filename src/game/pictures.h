@@ -4,12 +4,14 @@
 #include "rules/winrules.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
+#include <QString>
 
 #include <optional>
 
-// The board's pictures, drawn by our own code rather than loaded from files,
-// so that they are sharp at every device pixel ratio.
+// The board's pictures and the program's icon, drawn by our own code rather
+// than loaded from files, so that they are sharp at every pixel ratio.
 namespace pictures {
 
 // Logical size of every cell picture, in pixels.
@@ -20,7 +22,10 @@ QPixmap empty(qreal devicePixelRatio);
 // A black X or a red O, struck through along `stroke` when one is given.
 QPixmap mark(kelmo::Mark mark, std::optional<kelmo::Stroke> stroke, qreal devicePixelRatio);
 
-// The window icon: X top-left and bottom-right, O top-right and bottom-left.
+// The program's icon: X top-left and bottom-right, O top-right and
+// bottom-left. The raster and the SVG come from the same drawing.
+QImage iconImage(int side);
+QString iconSvg();
 QIcon windowIcon();
 
 } // namespace pictures

@@ -11,9 +11,10 @@ namespace {
 qint32 nextHandle = 1;
 }
 
-Picture::Picture(QPixmap pixmap)
+Picture::Picture(QPixmap pixmap, QString description)
     : m_handle(nextHandle++)
     , m_pixmap(std::move(pixmap))
+    , m_description(std::move(description))
 {
 }
 

@@ -14,20 +14,23 @@ class QLabel;
 inline const QString kAppTitle = QStringLiteral("Kelmo");
 
 // A picture that cells share by reference. Its Handle tells pictures apart:
-// equal for the same object, different for any two objects.
+// equal for the same object, different for any two objects. The
+// description says in words what it shows, for screen readers.
 class Picture
 {
 public:
-    explicit Picture(QPixmap pixmap);
+    Picture(QPixmap pixmap, QString description);
     Picture(const Picture &) = delete;
     Picture &operator=(const Picture &) = delete;
 
     qint32 Handle() const { return m_handle; }
     const QPixmap &pixmap() const { return m_pixmap; }
+    const QString &description() const { return m_description; }
 
 private:
     qint32 m_handle;
     QPixmap m_pixmap;
+    QString m_description;
 };
 
 // Dialogs and random numbers: everything the game asks of the toolkit that

@@ -1,0 +1,80 @@
+// Renders the main window in a few states, and the About window, into PNG
+// files for the documentation. Runs without a display.
+
+#include "about/form2.h"
+#include "game/form1.h"
+#include "game/toolkit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QQueue>
+
+#include <cstdio>
+
+namespace {
+
+// Answers every dialog at once and plays the computer's draws from a list.
+class ScriptedToolkit : public Toolkit
+{
+public:
+    QQueue<double> draws;
+
+    void messageBox(const QString &, Icon, const QString &) override {}
+    QString inputBox(const QString &, const QString &) override { return {}; }
+    void showModal(QDialog &) override {}
+    void randomize() override {}
+    double rnd() override { return draws.isEmpty() ? 0.0 : draws.dequeue(); }
+};
+
+bool save(QWidget &widget, const QString &file)
+{
+    widget.show();
+    QApplication::processEvents();
+    if (!widget.grab().save(file)) {
+        std::fprintf(stderr, "kelmo-screenshots: cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kelmo-screenshots DIR\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(dir);
+    bool ok = true;
+
+    ScriptedToolkit toolkit;
+    {
+        Form1 form(toolkit);
+        ok &= save(form, dir + QStringLiteral("/screenshot-empty.png"));
+    }
+    {
+        // A Two Players game under way.
+        Form1 form(toolkit);
+        form.mnusubGame_Click(5);
+        for (int cell : {4, 0, 8, 2})
+            form.Image1_Click(cell);
+        ok &= save(form, dir + QStringLiteral("/screenshot-game.png"));
+    }
+    {
+        // A One Player game that the person has won along the left column.
+        toolkit.draws << 0.0 << 0.25 << 0.0;
+        Form1 form(toolkit);
+        for (int cell : {0, 8, 6, 3})
+            form.Image1_Click(cell);
+        ok &= save(form, dir + QStringLiteral("/screenshot-won.png"));
+    }
+    {
+        Form2 about;
+        ok &= save(about, dir + QStringLiteral("/screenshot-about.png"));
+    }
+    return ok ? 0 : 1;
+}
