@@ -264,7 +264,7 @@ void TestNetwork::markupGreetingIsPlainText()
 {
     Player waiting("alpha", 0);
     QTcpSocket peer;
-    const QByteArray greeting = "<a href='x'>evil</a>\x01\x1b[2J\x7f" + QByteArray(300, 'h');
+    const QByteArray greeting = "<a href='x'>evil</a>\x01\x1b[2J\x7f\x9b\xad" + QByteArray(300, 'h');
     connectRawPeer(waiting, peer, greeting);
     const QString shown = waiting.form->Label1->text();
     QVERIFY(shown.startsWith(QStringLiteral("alpha Connected <a href='x'>evil</a>[2J")));

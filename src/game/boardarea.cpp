@@ -1,48 +1,11 @@
 #include "game/boardarea.h"
 
+#include "game/boardcell.h"
+
 #include <QKeyEvent>
-#include <QPainter>
-
-// The four grid lines, and the keyboard's focus frame, drawn over the cells.
-// Mouse events go through it to the cells beneath.
-class GridLines : public QWidget
-{
-public:
-    explicit GridLines(BoardArea *area)
-        : QWidget(area)
-        , m_area(area)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setGeometry(0, 0, BoardArea::kClientSize, BoardArea::kClientSize);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        constexpr int width = 3;
-        constexpr int length = 3 * BoardArea::kStep;
-        QPainter painter(this);
-        const QColor color = palette().color(QPalette::WindowText);
-        for (int k = 1; k <= 2; ++k) {
-            // Centred on the 2 px overlap between two cells.
-            const int at = BoardArea::kOrigin + k * BoardArea::kStep - 1;
-            painter.fillRect(at, BoardArea::kOrigin, width, length, color);
-            painter.fillRect(BoardArea::kOrigin, at, length, width, color);
-        }
-        if (m_area->focusFrameShown()) {
-            QPen pen(palette().color(QPalette::Highlight), 2, Qt::DashLine);
-            painter.setPen(pen);
-            painter.drawRect(QRectF(BoardArea::cellGeometry(m_area->focusCell())).adjusted(5, 5, -5, -5));
-        }
-    }
-
-private:
-    BoardArea *m_area;
-};
 
 BoardArea::BoardArea(QWidget *parent)
     : QWidget(parent)
-    , m_overlay(new GridLines(this))
 {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -57,21 +20,42 @@ QRect BoardArea::cellGeometry(int index)
     return QRect(kOrigin + kStep * (index % 3), kOrigin + kStep * (index / 3), kCellSize, kCellSize);
 }
 
+const std::array<QRect, 4> &BoardArea::gridLines()
+{
+    constexpr int width = 3;
+    constexpr int length = 3 * kStep;
+    // Centred on the 2 px overlaps between the cells.
+    constexpr int first = kOrigin + kStep - 1;
+    constexpr int second = kOrigin + 2 * kStep - 1;
+    static const std::array<QRect, 4> lines{
+        QRect(first, kOrigin, width, length), QRect(second, kOrigin, width, length),
+        QRect(kOrigin, first, length, width), QRect(kOrigin, second, length, width)};
+    return lines;
+}
+
+void BoardArea::setCells(const std::array<BoardCell *, 9> &cells)
+{
+    m_cells = cells;
+}
+
 bool BoardArea::focusFrameShown() const
 {
     return m_keyboardUsed && hasFocus();
-}
-
-void BoardArea::raiseOverlay()
-{
-    m_overlay->raise();
 }
 
 void BoardArea::moveFocus(int index)
 {
     m_keyboardUsed = true;
     m_focusCell = index;
-    m_overlay->update();
+    showFocusFrame();
+}
+
+void BoardArea::showFocusFrame()
+{
+    for (BoardCell *cell : m_cells) {
+        if (cell)
+            cell->setFocusFrame(focusFrameShown() && cell->index() == m_focusCell);
+    }
 }
 
 void BoardArea::keyPressEvent(QKeyEvent *event)
@@ -112,11 +96,11 @@ void BoardArea::keyPressEvent(QKeyEvent *event)
 void BoardArea::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    m_overlay->update();
+    showFocusFrame();
 }
 
 void BoardArea::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
-    m_overlay->update();
+    showFocusFrame();
 }

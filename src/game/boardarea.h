@@ -2,12 +2,14 @@
 
 #include <QWidget>
 
-class GridLines;
+#include <array>
 
-// The white client area that holds the board. It draws the grid lines over
-// the cells and lets the keyboard play: the arrow keys move a focus frame
-// over the cells, and Space, Enter or the digits 1 to 9 (reading order
-// from the top left) choose a cell just as a click on it does.
+class BoardCell;
+
+// The white client area that holds the board, and lets the keyboard play:
+// the arrow keys move a focus frame over the cells, and Space, Enter or the
+// digits 1 to 9 (reading order from the top left) choose a cell just as a
+// click on it does.
 class BoardArea : public QWidget
 {
     Q_OBJECT
@@ -23,12 +25,15 @@ public:
     explicit BoardArea(QWidget *parent = nullptr);
 
     static QRect cellGeometry(int index);
+    // The four 3 px grid lines, along the overlaps between the cells.
+    static const std::array<QRect, 4> &gridLines();
+
+    // The cells whose focus frame this area moves.
+    void setCells(const std::array<BoardCell *, 9> &cells);
 
     int focusCell() const { return m_focusCell; }
     // The frame shows once the keyboard has been used on the board.
     bool focusFrameShown() const;
-    // Puts the grid lines and the focus frame above the cells.
-    void raiseOverlay();
 
 signals:
     void cellChosen(int index);
@@ -40,8 +45,9 @@ protected:
 
 private:
     void moveFocus(int index);
+    void showFocusFrame();
 
-    GridLines *m_overlay;
+    std::array<BoardCell *, 9> m_cells{};
     int m_focusCell = 4;
     bool m_keyboardUsed = false;
 };

@@ -1,5 +1,6 @@
 #include "game/boardcell.h"
 
+#include "game/boardarea.h"
 #include "game/toolkit.h"
 
 #include <QMouseEvent>
@@ -21,6 +22,8 @@ BoardCell::BoardCell(int index, QWidget *parent)
     : QWidget(parent)
     , m_index(index)
 {
+    // The picture covers the whole cell: nothing beneath needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleDescription(tr("Row %1, column %2. Press %3 to play here.")
                                  .arg(index / 3 + 1)
                                  .arg(index % 3 + 1)
@@ -34,15 +37,42 @@ void BoardCell::setPicture(const Picture *picture)
     m_picture = picture;
     // What a screen reader says of the cell: "Centre: X".
     setAccessibleName(tr("%1: %2").arg(tr(kPlaces[m_index]), picture ? picture->description() : QString()));
+
+    // The 2 px strips shared with a neighbour lie under a grid line and look
+    // the same whatever the picture: leaving them out spares the neighbours
+    // a repaint.
+    const int row = m_index / 3;
+    const int column = m_index % 3;
+    constexpr int strip = BoardArea::kCellSize - BoardArea::kStep;
+    update(rect().adjusted(column > 0 ? strip : 0, row > 0 ? strip : 0, column < 2 ? -strip : 0,
+                           row < 2 ? -strip : 0));
+}
+
+void BoardCell::setFocusFrame(bool shown)
+{
+    if (m_focusFrame == shown)
+        return;
+    m_focusFrame = shown;
     update();
 }
 
 void BoardCell::paintEvent(QPaintEvent *)
 {
-    if (!m_picture)
-        return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture->pixmap());
+    if (m_picture)
+        painter.drawPixmap(0, 0, m_picture->pixmap());
+
+    // The grid lines, in the board area's coordinates.
+    painter.translate(-pos());
+    const QColor color = palette().color(QPalette::WindowText);
+    for (const QRect &line : BoardArea::gridLines())
+        painter.fillRect(line, color);
+    painter.translate(pos());
+
+    if (m_focusFrame) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.drawRect(QRectF(rect()).adjusted(5, 5, -5, -5));
+    }
 }
 
 void BoardCell::mousePressEvent(QMouseEvent *event)

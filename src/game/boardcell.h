@@ -5,7 +5,8 @@
 class Picture;
 
 // One cell of the board. It shows a shared picture object at the picture's
-// own size and reports a click: press and release inside the same cell.
+// own size, with the parts of the grid lines that cross it drawn over the
+// picture, and reports a click: press and release inside the same cell.
 class BoardCell : public QWidget
 {
     Q_OBJECT
@@ -19,6 +20,9 @@ public:
     // The cell shows this very object, not a copy of it.
     void setPicture(const Picture *picture);
 
+    // The keyboard's focus frame, drawn inside the cell.
+    void setFocusFrame(bool shown);
+
 signals:
     void clicked(int index);
 
@@ -31,4 +35,5 @@ private:
     int m_index;
     const Picture *m_picture = nullptr;
     bool m_pressed = false;
+    bool m_focusFrame = false;
 };

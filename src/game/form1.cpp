@@ -24,6 +24,12 @@ qreal screenPixelRatio()
     return qApp ? qApp->devicePixelRatio() : 1.0;
 }
 
+// Draws a mark when it is first shown, at the pixel ratio of the screen.
+std::function<QPixmap()> drawMark(Mark mark, std::optional<Stroke> stroke)
+{
+    return [mark, stroke, ratio = screenPixelRatio()] { return pictures::mark(mark, stroke, ratio); };
+}
+
 QLabel *createStatusLabel(QWidget *area, const QRect &geometry)
 {
     auto *label = new QLabel(area);
@@ -41,17 +47,17 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint)
-    , X(pictures::mark(Mark::X, std::nullopt, screenPixelRatio()), tr("X"))
-    , O(pictures::mark(Mark::O, std::nullopt, screenPixelRatio()), tr("O"))
-    , PicEmpty(pictures::empty(screenPixelRatio()), tr("empty"))
-    , Xrtlb(pictures::mark(Mark::X, Stroke::Falling, screenPixelRatio()), tr("X, struck"))
-    , Xctcb(pictures::mark(Mark::X, Stroke::Vertical, screenPixelRatio()), tr("X, struck"))
-    , Xrblt(pictures::mark(Mark::X, Stroke::Rising, screenPixelRatio()), tr("X, struck"))
-    , Xrmlm(pictures::mark(Mark::X, Stroke::Horizontal, screenPixelRatio()), tr("X, struck"))
-    , Ortlb(pictures::mark(Mark::O, Stroke::Falling, screenPixelRatio()), tr("O, struck"))
-    , Octcb(pictures::mark(Mark::O, Stroke::Vertical, screenPixelRatio()), tr("O, struck"))
-    , Orblt(pictures::mark(Mark::O, Stroke::Rising, screenPixelRatio()), tr("O, struck"))
-    , Ormlm(pictures::mark(Mark::O, Stroke::Horizontal, screenPixelRatio()), tr("O, struck"))
+    , X(drawMark(Mark::X, std::nullopt), tr("X"))
+    , O(drawMark(Mark::O, std::nullopt), tr("O"))
+    , PicEmpty([ratio = screenPixelRatio()] { return pictures::empty(ratio); }, tr("empty"))
+    , Xrtlb(drawMark(Mark::X, Stroke::Falling), tr("X, struck"))
+    , Xctcb(drawMark(Mark::X, Stroke::Vertical), tr("X, struck"))
+    , Xrblt(drawMark(Mark::X, Stroke::Rising), tr("X, struck"))
+    , Xrmlm(drawMark(Mark::X, Stroke::Horizontal), tr("X, struck"))
+    , Ortlb(drawMark(Mark::O, Stroke::Falling), tr("O, struck"))
+    , Octcb(drawMark(Mark::O, Stroke::Vertical), tr("O, struck"))
+    , Orblt(drawMark(Mark::O, Stroke::Rising), tr("O, struck"))
+    , Ormlm(drawMark(Mark::O, Stroke::Horizontal), tr("O, struck"))
     , m_toolkit(toolkit)
     , m_port(port)
     , m_ownSockets(sockets ? nullptr : std::make_unique<SystemSocketApi>())
@@ -95,7 +101,7 @@ void Form1::createBoard(BoardArea *area)
         Image1[i] = cell;
         connect(cell, &BoardCell::clicked, this, &Form1::Image1_Click);
     }
-    area->raiseOverlay();
+    area->setCells(Image1);
 
     Label1 = createStatusLabel(area, QRect(8, 0, 153, 17));
     Label2 = createStatusLabel(area, QRect(8, 152, 161, 17));
@@ -562,14 +568,13 @@ void Form1::wsClient_DataArrival(qint32)
 
 namespace {
 
-// The opponent's host name as the status line may show it: no control
-// characters, at most 255 characters.
+// The opponent's host name as the status line may show it: printable
+// characters only (no control or invisible format characters), at most 255.
 QString printableGreeting(const QString &text)
 {
     QString result;
     for (QChar c : text) {
-        const char16_t code = c.unicode();
-        if (code >= 0x20 && code != 0x7f && !(code >= 0x80 && code < 0xa0))
+        if (c.isPrint())
             result.append(c);
     }
     return result.left(255);

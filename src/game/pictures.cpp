@@ -1,5 +1,6 @@
 #include "game/pictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 
 namespace pictures {
@@ -150,12 +151,37 @@ QString iconSvg()
     return svg;
 }
 
+namespace {
+
+// Draws the icon at whatever size is asked for, when it is asked for, so
+// that no size is drawn that nobody shows.
+class MarksIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->drawImage(rect, iconImage(std::min(rect.width(), rect.height())));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return QPixmap::fromImage(iconImage(std::min(size.width(), size.height())));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+
+    QIconEngine *clone() const override { return new MarksIconEngine; }
+    QString key() const override { return QStringLiteral("KelmoMarks"); }
+};
+
+} // namespace
+
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(iconImage(side)));
-    return icon;
+    return QIcon(new MarksIconEngine);
 }
 
 } // namespace pictures

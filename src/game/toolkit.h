@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <random>
 
 class QColor;
@@ -14,22 +15,25 @@ class QLabel;
 inline const QString kAppTitle = QStringLiteral("Kelmo");
 
 // A picture that cells share by reference. Its Handle tells pictures apart:
-// equal for the same object, different for any two objects. The
-// description says in words what it shows, for screen readers.
+// equal for the same object, different for any two objects. It is drawn
+// the first time it is shown, so that start-up draws only what the first
+// window shows. The description says in words what it shows, for screen
+// readers.
 class Picture
 {
 public:
-    Picture(QPixmap pixmap, QString description);
+    Picture(std::function<QPixmap()> draw, QString description);
     Picture(const Picture &) = delete;
     Picture &operator=(const Picture &) = delete;
 
     qint32 Handle() const { return m_handle; }
-    const QPixmap &pixmap() const { return m_pixmap; }
+    const QPixmap &pixmap() const;
     const QString &description() const { return m_description; }
 
 private:
     qint32 m_handle;
-    QPixmap m_pixmap;
+    mutable std::function<QPixmap()> m_draw;
+    mutable QPixmap m_pixmap;
     QString m_description;
 };
 

@@ -244,7 +244,9 @@ QString Winsock::GetData()
     if (!m_socket)
         return {};
     m_dataTaken = true;
-    return QString::fromLatin1(m_socket->readAll());
+    const QByteArray bytes = m_socket->readAll();
+    m_totalTaken += bytes.size();
+    return QString::fromLatin1(bytes);
 }
 
 qint64 Winsock::BytesReceived() const

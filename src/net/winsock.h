@@ -46,6 +46,8 @@ public:
     // Every byte received and not yet taken.
     QString GetData();
     qint64 BytesReceived() const;
+    // How many bytes GetData has handed over since the object was made.
+    qint64 totalBytesTaken() const { return m_totalTaken; }
     // Stops listening or drops the connection; harmless when closed.
     void Close();
 
@@ -88,4 +90,5 @@ private:
     bool m_insideConnect = false;
     bool m_delivering = false;
     bool m_dataTaken = false;
+    qint64 m_totalTaken = 0;
 };
