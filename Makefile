@@ -8,8 +8,15 @@ PACKAGES := cmake g++ make qt6-base-dev
 # The tests also check the desktop entry and the AppStream file with the
 # freedesktop validators.
 TEST_PACKAGES := desktop-file-utils appstream
+# libFuzzer comes with clang's runtime.
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+FUZZ_SECONDS ?= 60
+SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp
 
-.PHONY: run test build deps test-deps install screenshots clean
+.PHONY: run test build deps test-deps install screenshots check-sanitize fuzz fuzz-replay bench clean
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -28,6 +35,37 @@ install: build
 # Renders the windows, without a display, into docs/.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/kelmo-screenshots docs
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+check-sanitize: test-deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=ON
+	cmake --build build-sanitize --parallel
+	cd build-sanitize && $(SANITIZER_ENV) ctest --output-on-failure
+
+build-fuzz/kelmo-fuzz: fuzz-deps FORCE
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DKELMO_FUZZ=ON
+	cmake --build build-fuzz --parallel --target kelmo-fuzz
+
+# Runs the network receive fuzzer for FUZZ_SECONDS (default 60). New inputs
+# go to build-fuzz/corpus; a failing input is written to build-fuzz/.
+fuzz: build-fuzz/kelmo-fuzz
+	mkdir -p build-fuzz/corpus
+	$(SANITIZER_ENV) ./build-fuzz/kelmo-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus tests/fuzz-regressions
+
+# Runs every kept input, and every input that once failed, once.
+fuzz-replay: build-fuzz/kelmo-fuzz
+	$(SANITIZER_ENV) ./build-fuzz/kelmo-fuzz -runs=0 fuzz/corpus tests/fuzz-regressions
+
+fuzz-deps:
+	@$(MAKE) --no-print-directory install-packages WANTED="$(PACKAGES) $(FUZZ_PACKAGES)"
+
+.PHONY: fuzz-deps FORCE
+FORCE:
+
+# Start-up, memory, move latency and idle wake-ups against their floors.
+bench: build
+	cd $(BUILD_DIR)/bench && QT_QPA_PLATFORM=offscreen ./kelmo-bench ./kelmo-startup-probe ./bare-window-probe
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)

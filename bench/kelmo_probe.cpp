@@ -1,0 +1,17 @@
+// Kelmo's own start-up, exactly as in main(), with the first-paint probe.
+
+#include "firstpaint.h"
+#include "game/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    installFirstPaintProbe();
+    QApplication::setApplicationName(kAppTitle);
+    QtToolkit toolkit;
+    Form1 form(toolkit);
+    form.show();
+    return app.exec();
+}
