@@ -9,7 +9,7 @@
 
 #include "game/boardcell.h"
 #include "game/form1.h"
-#include "net/socketapi.h"
+#include "headless.h"
 #include "net/winsock.h"
 
 #include <QAbstractEventDispatcher>
@@ -76,38 +76,6 @@ StartUp runProbe(const QByteArray &program)
     result.peakRssKb = kb;
     return result;
 }
-
-// Answers nothing: no dialog opens during the latency runs.
-class SilentToolkit : public Toolkit
-{
-public:
-    void messageBox(const QString &, Icon, const QString &) override {}
-    QString inputBox(const QString &, const QString &) override { return QStringLiteral("127.0.0.1"); }
-    void showModal(QDialog &) override {}
-    void randomize() override {}
-    double rnd() override { return 0.5; }
-};
-
-class FixedSocketApi : public SocketApi
-{
-public:
-    int WSAStartup(quint16, WSAData &data) override
-    {
-        data = {0x0101, 100};
-        return 0;
-    }
-    int WSACleanup() override { return 0; }
-    qint32 WSAGetLastError() override { return 0; }
-    int gethostname(char *name, int namelen) override
-    {
-        qstrncpy(name, "bench", namelen);
-        return 0;
-    }
-    std::optional<HostEntry> gethostbyname(const char *) override
-    {
-        return HostEntry{4, {QByteArray("\x7f\x00\x00\x01", 4)}};
-    }
-};
 
 template<typename Condition>
 void runUntil(Condition condition)
@@ -203,7 +171,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    SilentToolkit toolkit;
+    AnsweringToolkit toolkit;
     FixedSocketApi sockets;
 
     // Two windows connected over 127.0.0.1, greetings exchanged.

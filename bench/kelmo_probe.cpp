@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     installFirstPaintProbe();
     QApplication::setApplicationName(kAppTitle);
+    // Lets the desktop match the window to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Kelmo"));
     QtToolkit toolkit;
     Form1 form(toolkit);
     form.show();

@@ -10,7 +10,7 @@
 
 #include "game/boardcell.h"
 #include "game/form1.h"
-#include "net/socketapi.h"
+#include "headless.h"
 #include "net/winsock.h"
 #include "rules/board.h"
 
@@ -32,39 +32,6 @@ namespace {
     std::fprintf(stderr, "invariant broken: %s\n", what);
     std::abort();
 }
-
-// Every dialog is answered at once.
-class AnsweringToolkit : public Toolkit
-{
-public:
-    void messageBox(const QString &, Icon, const QString &) override {}
-    QString inputBox(const QString &, const QString &) override { return QStringLiteral("127.0.0.1"); }
-    void showModal(QDialog &) override {}
-    void randomize() override {}
-    double rnd() override { return 0.5; }
-};
-
-// A host called "fuzz" at 10.0.0.1, without asking the system.
-class FixedSocketApi : public SocketApi
-{
-public:
-    int WSAStartup(quint16, WSAData &data) override
-    {
-        data = {0x0101, 100};
-        return 0;
-    }
-    int WSACleanup() override { return 0; }
-    qint32 WSAGetLastError() override { return 0; }
-    int gethostname(char *name, int namelen) override
-    {
-        qstrncpy(name, "fuzz", namelen);
-        return 0;
-    }
-    std::optional<HostEntry> gethostbyname(const char *) override
-    {
-        return HostEntry{4, {QByteArray("\x0a\x00\x00\x01", 4)}};
-    }
-};
 
 template<typename Condition>
 void waitUntil(Condition condition, const char *what)

@@ -3,29 +3,15 @@
 
 #include "about/form2.h"
 #include "game/form1.h"
-#include "game/toolkit.h"
+#include "headless.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QQueue>
 
 #include <cstdio>
 
 namespace {
-
-// Answers every dialog at once and plays the computer's draws from a list.
-class ScriptedToolkit : public Toolkit
-{
-public:
-    QQueue<double> draws;
-
-    void messageBox(const QString &, Icon, const QString &) override {}
-    QString inputBox(const QString &, const QString &) override { return {}; }
-    void showModal(QDialog &) override {}
-    void randomize() override {}
-    double rnd() override { return draws.isEmpty() ? 0.0 : draws.dequeue(); }
-};
 
 bool save(QWidget &widget, const QString &file)
 {
@@ -51,7 +37,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(dir);
     bool ok = true;
 
-    ScriptedToolkit toolkit;
+    AnsweringToolkit toolkit;
     {
         Form1 form(toolkit);
         ok &= save(form, dir + QStringLiteral("/screenshot-empty.png"));

@@ -1,9 +1,9 @@
 #include "game/form1.h"
 
-#include "game/boardarea.h"
-#include "game/boardcell.h"
 #include "about/form2.h"
 #include "computer/computerplayer.h"
+#include "game/boardarea.h"
+#include "game/boardcell.h"
 #include "game/pictures.h"
 #include "net/socketapi.h"
 #include "net/winsock.h"
