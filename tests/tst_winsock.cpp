@@ -6,6 +6,11 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 class TestWinsock : public QObject
 {
     Q_OBJECT
@@ -20,6 +25,7 @@ private slots:
     void failures_data();
     void failures();
     void peerLeaving();
+    void unansweredAttemptTimesOut();
 
 private:
     FakeToolkit toolkit;
@@ -227,6 +233,35 @@ void TestWinsock::peerLeaving()
     QTRY_COMPARE(local.texts(), QStringList{"The opponent has left the game."});
     QCoreApplication::processEvents();
     QCOMPARE(local.messages.size(), 1);
+}
+
+void TestWinsock::unansweredAttemptTimesOut()
+{
+    // A listener whose queue of unaccepted connections is full: the system
+    // drops further attempts unanswered.
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+    QVERIFY(::listen(fd, 0) == 0);
+    socklen_t length = sizeof address;
+    ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length);
+    const quint16 port = ntohs(address.sin_port);
+    std::vector<std::unique_ptr<QTcpSocket>> fillers;
+    for (int i = 0; i < 4; ++i) {
+        fillers.push_back(std::make_unique<QTcpSocket>());
+        fillers.back()->connectToHost(QHostAddress::LocalHost, port);
+    }
+    QTRY_COMPARE(fillers.front()->state(), QAbstractSocket::ConnectedState);
+
+    FakeToolkit local;
+    Winsock client(local);
+    client.setConnectTimeout(1000);
+    client.Connect(QStringLiteral("127.0.0.1"), port);
+    QTRY_COMPARE_WITH_TIMEOUT(local.texts(), QStringList{"Cannot connect to 127.0.0.1: no answer within 1 second."}, 5000);
+    QCOMPARE(client.state(), Winsock::State::Closed);
+    ::close(fd);
 }
 
 QTEST_MAIN(TestWinsock)

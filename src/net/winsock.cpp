@@ -170,9 +170,11 @@ void Winsock::onConnectTimeout()
         return;
     const QString host = m_remoteHost;
     Close();
-    fail(QStringLiteral("Cannot connect to %1: no answer within %2 seconds.")
+    const int seconds = std::max(1, m_connectTimer.interval() / 1000);
+    fail(QStringLiteral("Cannot connect to %1: no answer within %2 second%3.")
              .arg(host)
-             .arg(kConnectTimeoutMs / 1000));
+             .arg(seconds)
+             .arg(seconds == 1 ? "" : "s"));
 }
 
 void Winsock::onSocketError()

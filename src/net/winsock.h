@@ -55,6 +55,10 @@ public:
     // waiting because the last handler did not take it.
     void redeliver();
 
+    // How long a connection attempt may go unanswered (kConnectTimeoutMs
+    // unless changed; tests shorten it).
+    void setConnectTimeout(int milliseconds) { m_connectTimer.setInterval(milliseconds); }
+
     State state() const { return m_state; }
     // The port actually listened on (the system's choice when LocalPort is 0).
     quint16 listeningPort() const;
