@@ -7,10 +7,11 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
+Q_COREAPP_STARTUP_FUNCTION(installFirstPaintProbe)
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    installFirstPaintProbe();
     QMainWindow window;
     window.menuBar()->addAction(QStringLiteral("&Game"));
     auto *area = new QWidget(&window);
