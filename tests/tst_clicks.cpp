@@ -1,5 +1,6 @@
 #include "boardtext.h"
 #include "faketoolkit.h"
+#include "formboard.h"
 #include "game/boardcell.h"
 #include "game/form1.h"
 #include "net/winsock.h"
@@ -34,14 +35,6 @@ private:
     static void click(Form1 &form, int cell)
     {
         QTest::mouseClick(form.Image1[cell], Qt::LeftButton, {}, QPoint(21, 21));
-    }
-    static void setBoard(Form1 &form, const QString &text)
-    {
-        for (int i = 0; i < 9; ++i) {
-            const char c = text.at(i).toLatin1();
-            form.Image1[i]->setPicture(c == 'X' ? &form.X : c == 'O' ? &form.O : c == '#' ? &form.Ormlm
-                                                                                      : &form.PicEmpty);
-        }
     }
 };
 

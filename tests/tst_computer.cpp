@@ -1,6 +1,7 @@
 #include "boardtext.h"
 #include "computer/computerplayer.h"
 #include "faketoolkit.h"
+#include "formboard.h"
 #include "game/boardcell.h"
 #include "game/form1.h"
 
@@ -118,10 +119,7 @@ void TestComputer::computerMove()
 
     FakeToolkit toolkit;
     Form1 form(toolkit);
-    for (int i = 0; i < 9; ++i) {
-        const char c = before.at(i).toLatin1();
-        form.Image1[i]->setPicture(c == 'X' ? &form.X : c == 'O' ? &form.O : c == '#' ? &form.Xrmlm : &form.PicEmpty);
-    }
+    setBoard(form, before);
     form.XTurn = xTurn;
     form.GameOn = gameOn;
     form.ComPlay = comPlay;

@@ -1,5 +1,6 @@
 #include "boardtext.h"
 #include "faketoolkit.h"
+#include "formboard.h"
 #include "game/boardcell.h"
 #include "game/form1.h"
 
@@ -24,13 +25,6 @@ private slots:
     void labelsShowPlainText();
 
 private:
-    static void setBoard(Form1 &form, const QString &text)
-    {
-        for (int i = 0; i < 9; ++i) {
-            const char c = text.at(i).toLatin1();
-            form.Image1[i]->setPicture(c == 'X' ? &form.X : c == 'O' ? &form.O : &form.PicEmpty);
-        }
-    }
     static QImage imageOf(const Picture &picture) { return picture.pixmap().toImage(); }
     static int countPixels(const QImage &image, const std::function<bool(QColor)> &test)
     {

@@ -254,10 +254,10 @@ void Form1::ComputerMove()
     FirstMove = false;
 }
 
-void Form1::sendMove(Winsock *connection, int Index)
+void Form1::send(Winsock &connection, const QString &text)
 {
-    SendStr = QString::number(Index);
-    connection->SendData(SendStr);
+    SendStr = text;
+    connection.SendData(SendStr);
 }
 
 void Form1::Image1_Click(int Index)
@@ -294,7 +294,7 @@ void Form1::Image1_Click(int Index)
     } else if (mnusubGame[8]->isChecked()) { // waiting side, plays X
         if (GameOn && isEmpty(Index) && (XTurn || FirstMove)) {
             placeMark(Index, X);
-            sendMove(wsServer, Index);
+            send(*wsServer, QString::number(Index));
             XTurn = false;
             if (YouWin())
                 announce(QStringLiteral("You Win"));
@@ -303,7 +303,7 @@ void Form1::Image1_Click(int Index)
     } else if (mnusubGame[9]->isChecked()) { // connecting side, plays O
         if (GameOn && isEmpty(Index) && (!XTurn || FirstMove)) {
             placeMark(Index, O);
-            sendMove(wsClient, Index);
+            send(*wsClient, QString::number(Index));
             XTurn = true;
             if (YouWin())
                 announce(QStringLiteral("You Win"));
@@ -325,6 +325,19 @@ void Form1::closeConnections()
     wsClient->Close();
 }
 
+// One Player (with the computer) or Two Players: a fresh board, no
+// connections, empty status lines.
+void Form1::startLocalMode(int item, bool withComputer)
+{
+    ClearBoard();
+    mnuComMove->setEnabled(withComputer);
+    setModeChecks(item);
+    ComPlay = withComputer;
+    Label1->setText(QString());
+    Label2->setText(QString());
+    closeConnections();
+}
+
 void Form1::mnusubGame_Click(int Index)
 {
     switch (Index) {
@@ -333,30 +346,16 @@ void Form1::mnusubGame_Click(int Index)
         if (mnusubGame[4]->isChecked()) {
             mnuComMove->setEnabled(true);
         } else if (mnusubGame[8]->isChecked()) {
-            SendStr = QStringLiteral("9");
-            wsServer->SendData(SendStr);
+            send(*wsServer, QStringLiteral("9"));
         } else if (mnusubGame[9]->isChecked()) {
-            SendStr = QStringLiteral("9");
-            wsClient->SendData(SendStr);
+            send(*wsClient, QStringLiteral("9"));
         }
         break;
     case 4: // One Player
-        ClearBoard();
-        mnuComMove->setEnabled(true);
-        setModeChecks(4);
-        ComPlay = true;
-        Label1->setText(QString());
-        Label2->setText(QString());
-        closeConnections();
+        startLocalMode(4, true);
         break;
     case 5: // Two Players
-        ClearBoard();
-        mnuComMove->setEnabled(false);
-        setModeChecks(5);
-        ComPlay = false;
-        Label1->setText(QString());
-        Label2->setText(QString());
-        closeConnections();
+        startLocalMode(5, false);
         break;
     case 8: // Waiting for Connection: this side plays X
         ClearBoard();

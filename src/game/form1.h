@@ -108,8 +108,9 @@ private:
     void placeMark(int cell, const Picture &picture);
     bool computerPass(kelmo::Mark mover, int randomCell);
     void announce(const QString &text);
-    void sendMove(Winsock *connection, int Index);
+    void send(Winsock &connection, const QString &text);
     void setModeChecks(int item);
+    void startLocalMode(int item, bool withComputer);
     void closeConnections();
     bool readHostName(char (&buffer)[256]);
     void receive(Winsock &connection, kelmo::Mark opponentMark, bool xTurnAfterMove);
