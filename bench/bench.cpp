@@ -9,7 +9,8 @@
 
 #include "game/boardcell.h"
 #include "game/form1.h"
-#include "headless.h"
+#include "fakesocketapi.h"
+#include "faketoolkit.h"
 #include "net/winsock.h"
 
 #include <QAbstractEventDispatcher>
@@ -171,14 +172,15 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    AnsweringToolkit toolkit;
-    FixedSocketApi sockets;
+    FakeToolkit toolkit;
+    toolkit.defaultAnswer = QStringLiteral("127.0.0.1");
+    FakeSocketApi sockets;
 
     // Two windows connected over 127.0.0.1, greetings exchanged.
     Form1 waiting(toolkit, 0, &sockets);
-    waiting.mnusubGame_Click(8);
+    waiting.mnusubGame_Click(Form1::WaitingForConnection);
     Form1 connecting(toolkit, waiting.wsListen->listeningPort(), &sockets);
-    connecting.mnusubGame_Click(9);
+    connecting.mnusubGame_Click(Form1::ConnectToOpponent);
     runUntil([&] { return !waiting.FirstData && !connecting.FirstData; });
     connecting.move(300, 0);
     waiting.show();
@@ -207,7 +209,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     for (int i = 0; i < moves; ++i) {
         // A new game on both boards, then one timed move.
-        waiting.mnusubGame_Click(0);
+        waiting.mnusubGame_Click(Form1::New);
         runUntil([&] { return connecting.isEmpty(cell); });
         settle();
         watch.painted = false;

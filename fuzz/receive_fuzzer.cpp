@@ -10,7 +10,8 @@
 
 #include "game/boardcell.h"
 #include "game/form1.h"
-#include "headless.h"
+#include "fakesocketapi.h"
+#include "faketoolkit.h"
 #include "net/winsock.h"
 #include "rules/board.h"
 
@@ -52,8 +53,8 @@ struct Side {
 };
 
 struct Harness {
-    AnsweringToolkit toolkit;
-    FixedSocketApi sockets;
+    FakeToolkit toolkit;
+    FakeSocketApi sockets;
     QTcpServer opponentServer; // what the connecting side connects to
     QTcpSocket waitingPeer;
     Side waiting;
@@ -61,8 +62,9 @@ struct Harness {
 
     Harness()
     {
+        toolkit.defaultAnswer = QStringLiteral("127.0.0.1");
         waiting.form = std::make_unique<Form1>(toolkit, 0, &sockets);
-        waiting.form->mnusubGame_Click(8);
+        waiting.form->mnusubGame_Click(Form1::WaitingForConnection);
         waitingPeer.connectToHost(QHostAddress::LocalHost, waiting.form->wsListen->listeningPort());
         waiting.connection = waiting.form->wsServer;
         waiting.peer = &waitingPeer;
@@ -71,7 +73,7 @@ struct Harness {
         if (!opponentServer.listen(QHostAddress::LocalHost))
             fail("listen");
         connecting.form = std::make_unique<Form1>(toolkit, opponentServer.serverPort(), &sockets);
-        connecting.form->mnusubGame_Click(9);
+        connecting.form->mnusubGame_Click(Form1::ConnectToOpponent);
         connecting.connection = connecting.form->wsClient;
         waitUntil([&] { return opponentServer.hasPendingConnections(); }, "connect");
         connecting.peer = opponentServer.nextPendingConnection();
@@ -152,8 +154,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Side &side = data[0] & 1 ? h.connecting : h.waiting;
     Form1 &form = *side.form;
 
+    h.toolkit.messages.clear();
     // A fresh game on both boards; the peer drops what the window sent.
-    form.mnusubGame_Click(0);
+    form.mnusubGame_Click(Form1::New);
     form.FirstData = data[0] & 2;
     side.peer->readAll();
     qint64 expected = side.connection->totalBytesTaken();
@@ -174,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         } else if (op == 2) {
             form.Image1_Click(at < size ? data[at++] % 9 : 0);
         } else {
-            form.mnusubGame_Click(0);
+            form.mnusubGame_Click(Form1::New);
         }
         side.peer->readAll();
         checkInvariants(form);

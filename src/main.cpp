@@ -1,4 +1,5 @@
 #include "game/form1.h"
+#include "toolkit/qttoolkit.h"
 
 #include <QApplication>
 

@@ -27,10 +27,10 @@ private slots:
     void networkMovesReachThePeer();
 
 private:
-    static void checkMode(Form1 &form, int item)
+    static void checkMode(Form1 &form, Form1::GameItem item)
     {
-        for (int i : {4, 5, 8, 9})
-            form.mnusubGame[i]->setChecked(i == item);
+        for (Form1::GameItem mode : {Form1::OnePlayer, Form1::TwoPlayers, Form1::WaitingForConnection, Form1::ConnectToOpponent})
+            form.mnusubGame[mode]->setChecked(mode == item);
     }
     static void click(Form1 &form, int cell)
     {
@@ -42,7 +42,7 @@ void TestClicks::mouseClickRaisesCellClick()
 {
     FakeToolkit toolkit;
     Form1 form(toolkit);
-    checkMode(form, 5);
+    checkMode(form, Form1::TwoPlayers);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -163,7 +163,7 @@ void TestClicks::twoPlayers()
 
     FakeToolkit toolkit;
     Form1 form(toolkit);
-    checkMode(form, 5);
+    checkMode(form, Form1::TwoPlayers);
     for (int cell : clicks)
         click(form, cell);
     QCOMPARE(textFromBoard(form.board()), board);
@@ -175,7 +175,7 @@ void TestClicks::twoPlayers()
 
 void TestClicks::refusedClicks_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<Form1::GameItem>("mode");
     QTest::addColumn<QString>("board");
     QTest::addColumn<bool>("gameOn");
     QTest::addColumn<bool>("xTurn");
@@ -183,21 +183,21 @@ void TestClicks::refusedClicks_data()
     QTest::addColumn<int>("cell");
     QTest::addColumn<bool>("firstMoveAfter");
 
-    QTest::newRow("one player: occupied") << 4 << "X...O...." << true << true << true << 0 << false;
-    QTest::newRow("one player: struck") << 4 << "###OO...." << true << true << true << 1 << false;
-    QTest::newRow("one player: game over") << 4 << "###OO...." << false << true << true << 5 << false;
-    QTest::newRow("one player: O to move") << 4 << "........." << true << false << true << 0 << false;
-    QTest::newRow("two players: game over") << 5 << "###OO...." << false << true << true << 5 << true;
-    QTest::newRow("two players: struck") << 5 << "###OO...." << true << true << true << 2 << true;
-    QTest::newRow("waiting: out of turn") << 8 << "X........" << true << false << false << 4 << false;
-    QTest::newRow("waiting: occupied") << 8 << "X........" << true << true << true << 0 << false;
-    QTest::newRow("connecting: out of turn") << 9 << "X...O...." << true << true << false << 1 << false;
-    QTest::newRow("connecting: game over") << 9 << "###OO...." << false << false << true << 8 << false;
+    QTest::newRow("one player: occupied") << Form1::OnePlayer << "X...O...." << true << true << true << 0 << false;
+    QTest::newRow("one player: struck") << Form1::OnePlayer << "###OO...." << true << true << true << 1 << false;
+    QTest::newRow("one player: game over") << Form1::OnePlayer << "###OO...." << false << true << true << 5 << false;
+    QTest::newRow("one player: O to move") << Form1::OnePlayer << "........." << true << false << true << 0 << false;
+    QTest::newRow("two players: game over") << Form1::TwoPlayers << "###OO...." << false << true << true << 5 << true;
+    QTest::newRow("two players: struck") << Form1::TwoPlayers << "###OO...." << true << true << true << 2 << true;
+    QTest::newRow("waiting: out of turn") << Form1::WaitingForConnection << "X........" << true << false << false << 4 << false;
+    QTest::newRow("waiting: occupied") << Form1::WaitingForConnection << "X........" << true << true << true << 0 << false;
+    QTest::newRow("connecting: out of turn") << Form1::ConnectToOpponent << "X...O...." << true << true << false << 1 << false;
+    QTest::newRow("connecting: game over") << Form1::ConnectToOpponent << "###OO...." << false << false << true << 8 << false;
 }
 
 void TestClicks::refusedClicks()
 {
-    QFETCH(int, mode);
+    QFETCH(Form1::GameItem, mode);
     QFETCH(QString, board);
     QFETCH(bool, gameOn);
     QFETCH(bool, xTurn);
@@ -226,7 +226,7 @@ void TestClicks::refusedClicks()
 
 void TestClicks::networkRules_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<Form1::GameItem>("mode");
     QTest::addColumn<QString>("board");
     QTest::addColumn<bool>("xTurn");
     QTest::addColumn<bool>("firstMove");
@@ -234,16 +234,16 @@ void TestClicks::networkRules_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("xTurnAfter");
 
-    QTest::newRow("waiting side opens") << 8 << "........." << true << true << 4 << "....X...." << false;
-    QTest::newRow("waiting side on its turn") << 8 << "X...O...." << true << false << 8 << "X...O...X" << false;
-    QTest::newRow("waiting side: first move after the opponent's") << 8 << "....O...." << true << true << 0 << "X...O...." << false;
-    QTest::newRow("connecting side opens") << 9 << "........." << true << true << 2 << "..O......" << true;
-    QTest::newRow("connecting side on its turn") << 9 << "X........" << false << false << 4 << "X...O...." << true;
+    QTest::newRow("waiting side opens") << Form1::WaitingForConnection << "........." << true << true << 4 << "....X...." << false;
+    QTest::newRow("waiting side on its turn") << Form1::WaitingForConnection << "X...O...." << true << false << 8 << "X...O...X" << false;
+    QTest::newRow("waiting side: first move after the opponent's") << Form1::WaitingForConnection << "....O...." << true << true << 0 << "X...O...." << false;
+    QTest::newRow("connecting side opens") << Form1::ConnectToOpponent << "........." << true << true << 2 << "..O......" << true;
+    QTest::newRow("connecting side on its turn") << Form1::ConnectToOpponent << "X........" << false << false << 4 << "X...O...." << true;
 }
 
 void TestClicks::networkRules()
 {
-    QFETCH(int, mode);
+    QFETCH(Form1::GameItem, mode);
     QFETCH(QString, board);
     QFETCH(bool, xTurn);
     QFETCH(bool, firstMove);
@@ -273,7 +273,7 @@ void TestClicks::networkMovesReachThePeer()
 {
     FakeToolkit toolkit;
     Form1 form(toolkit, 0);
-    checkMode(form, 8);
+    checkMode(form, Form1::WaitingForConnection);
     form.wsListen->setLocalPort(0);
     form.wsListen->Listen();
     QVERIFY(form.wsListen->listeningPort() != 0);

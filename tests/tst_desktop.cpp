@@ -3,7 +3,7 @@
 #include "game/boardarea.h"
 #include "game/boardcell.h"
 #include "game/form1.h"
-#include "game/pictures.h"
+#include "toolkit/pictures.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -90,7 +90,7 @@ void TestDesktop::keyboardPlay()
 {
     FakeToolkit toolkit;
     Form1 form(toolkit);
-    form.mnusubGame_Click(5); // Two Players
+    form.mnusubGame_Click(Form1::TwoPlayers); // Two Players
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QWidget *board = form.centralWidget();
@@ -135,7 +135,7 @@ void TestDesktop::accessibleCells()
 {
     FakeToolkit toolkit;
     Form1 form(toolkit);
-    form.mnusubGame_Click(5);
+    form.mnusubGame_Click(Form1::TwoPlayers);
     form.show();
     QCOMPARE(accessibleName(form.Image1[0]), QStringLiteral("Top left: empty"));
     QCOMPARE(accessibleName(form.Image1[4]), QStringLiteral("Centre: empty"));

@@ -69,7 +69,7 @@ void TestForm1::menus()
     }
     QVERIFY(form.mnusubGame[2]->isSeparator());
     QVERIFY(form.mnusubGame[6]->isSeparator());
-    QCOMPARE(form.mnusubGame[0]->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(form.mnusubGame[Form1::New]->shortcut(), QKeySequence(Qt::Key_F2));
 
     const QList<QAction *> bar = form.menuBar()->actions();
     QCOMPARE(bar.size(), 3);
@@ -135,7 +135,7 @@ void TestForm1::clearBoardAfterWin()
     QVERIFY(form.GameOn);
     QVERIFY(form.FirstMove);
     QCOMPARE(form.Label1->text(), QStringLiteral("kept"));
-    QVERIFY(form.mnusubGame[4]->isChecked());
+    QVERIFY(form.mnusubGame[Form1::OnePlayer]->isChecked());
 }
 
 void TestForm1::struckCellIsNeitherEmptyNorMarked()

@@ -56,14 +56,14 @@ void TestMenus::start(Fixture &fixture, const QString &state)
         for (int cell : {0, 1, 3}) // the computer wins along the rising diagonal
             form.Image1_Click(cell);
     } else if (state == "two players") {
-        form.mnusubGame[5]->trigger();
+        form.mnusubGame[Form1::TwoPlayers]->trigger();
         form.Image1_Click(4);
     } else if (state == "waiting") {
-        form.mnusubGame[8]->trigger();
+        form.mnusubGame[Form1::WaitingForConnection]->trigger();
         form.Image1_Click(4);
     } else if (state == "connecting") {
         fixture.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
-        form.mnusubGame[9]->trigger();
+        form.mnusubGame[Form1::ConnectToOpponent]->trigger();
         form.Image1_Click(4);
     }
     fixture.toolkit.messages.clear();
@@ -72,10 +72,10 @@ void TestMenus::start(Fixture &fixture, const QString &state)
 void TestMenus::commands_data()
 {
     QTest::addColumn<QString>("startState");
-    QTest::addColumn<int>("item");
+    QTest::addColumn<Form1::GameItem>("item");
     QTest::addColumn<bool>("cleared");
     QTest::addColumn<bool>("comMove");
-    QTest::addColumn<int>("checked");
+    QTest::addColumn<Form1::GameItem>("checked");
     QTest::addColumn<bool>("comPlay");
     QTest::addColumn<QString>("label1");
     QTest::addColumn<QString>("label2");
@@ -86,32 +86,32 @@ void TestMenus::commands_data()
     const QString address = QStringLiteral("IP Address 10.0.0.1");
     const QString connecting = QStringLiteral("alpha Connecting");
 
-    QTest::newRow("New after a One Player win") << "one player, won" << 0 << true << true << 4 << false << "" << "" << State::Closed << State::Closed;
-    QTest::newRow("New in Two Players") << "two players" << 0 << true << false << 5 << false << "" << "" << State::Closed << State::Closed;
-    QTest::newRow("New while waiting") << "waiting" << 0 << true << false << 8 << true << waiting << address << State::Listening << State::Closed;
-    QTest::newRow("New while connecting") << "connecting" << 0 << true << false << 9 << true << connecting << "" << State::Closed << State::Connecting;
-    QTest::newRow("One Player again") << "one player, won" << 4 << true << true << 4 << true << "" << "" << State::Closed << State::Closed;
-    QTest::newRow("One Player from waiting") << "waiting" << 4 << true << true << 4 << true << "" << "" << State::Closed << State::Closed;
-    QTest::newRow("One Player from connecting") << "connecting" << 4 << true << true << 4 << true << "" << "" << State::Closed << State::Closed;
-    QTest::newRow("Two Players from One Player") << "one player, won" << 5 << true << false << 5 << false << "" << "" << State::Closed << State::Closed;
-    QTest::newRow("Two Players from waiting") << "waiting" << 5 << true << false << 5 << false << "" << "" << State::Closed << State::Closed;
-    QTest::newRow("Waiting from One Player") << "one player, won" << 8 << true << false << 8 << false << waiting << address << State::Listening << State::Closed;
-    QTest::newRow("Waiting again keeps listening") << "waiting" << 8 << true << false << 8 << true << waiting << address << State::Listening << State::Closed;
-    QTest::newRow("Waiting from connecting") << "connecting" << 8 << true << false << 8 << true << waiting << address << State::Listening << State::Connecting;
-    QTest::newRow("Connect from Two Players") << "two players" << 9 << true << false << 9 << false << connecting << "" << State::Closed << State::Connecting;
-    QTest::newRow("Connect from waiting") << "waiting" << 9 << true << false << 9 << true << connecting << "" << State::Listening << State::Connecting;
-    QTest::newRow("Connect again") << "connecting" << 9 << true << false << 9 << true << connecting << "" << State::Closed << State::Connecting;
-    QTest::newRow("Normal Mode heading") << "two players" << 3 << false << false << 5 << false << "" << "" << State::Closed << State::Closed;
-    QTest::newRow("Network Mode heading") << "waiting" << 7 << false << false << 8 << true << waiting << address << State::Listening << State::Closed;
+    QTest::newRow("New after a One Player win") << "one player, won" << Form1::New << true << true << Form1::OnePlayer << false << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("New in Two Players") << "two players" << Form1::New << true << false << Form1::TwoPlayers << false << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("New while waiting") << "waiting" << Form1::New << true << false << Form1::WaitingForConnection << true << waiting << address << State::Listening << State::Closed;
+    QTest::newRow("New while connecting") << "connecting" << Form1::New << true << false << Form1::ConnectToOpponent << true << connecting << "" << State::Closed << State::Connecting;
+    QTest::newRow("One Player again") << "one player, won" << Form1::OnePlayer << true << true << Form1::OnePlayer << true << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("One Player from waiting") << "waiting" << Form1::OnePlayer << true << true << Form1::OnePlayer << true << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("One Player from connecting") << "connecting" << Form1::OnePlayer << true << true << Form1::OnePlayer << true << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("Two Players from One Player") << "one player, won" << Form1::TwoPlayers << true << false << Form1::TwoPlayers << false << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("Two Players from waiting") << "waiting" << Form1::TwoPlayers << true << false << Form1::TwoPlayers << false << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("Waiting from One Player") << "one player, won" << Form1::WaitingForConnection << true << false << Form1::WaitingForConnection << false << waiting << address << State::Listening << State::Closed;
+    QTest::newRow("Waiting again keeps listening") << "waiting" << Form1::WaitingForConnection << true << false << Form1::WaitingForConnection << true << waiting << address << State::Listening << State::Closed;
+    QTest::newRow("Waiting from connecting") << "connecting" << Form1::WaitingForConnection << true << false << Form1::WaitingForConnection << true << waiting << address << State::Listening << State::Connecting;
+    QTest::newRow("Connect from Two Players") << "two players" << Form1::ConnectToOpponent << true << false << Form1::ConnectToOpponent << false << connecting << "" << State::Closed << State::Connecting;
+    QTest::newRow("Connect from waiting") << "waiting" << Form1::ConnectToOpponent << true << false << Form1::ConnectToOpponent << true << connecting << "" << State::Listening << State::Connecting;
+    QTest::newRow("Connect again") << "connecting" << Form1::ConnectToOpponent << true << false << Form1::ConnectToOpponent << true << connecting << "" << State::Closed << State::Connecting;
+    QTest::newRow("Normal Mode heading") << "two players" << Form1::NormalModeHeading << false << false << Form1::TwoPlayers << false << "" << "" << State::Closed << State::Closed;
+    QTest::newRow("Network Mode heading") << "waiting" << Form1::NetworkModeHeading << false << false << Form1::WaitingForConnection << true << waiting << address << State::Listening << State::Closed;
 }
 
 void TestMenus::commands()
 {
     QFETCH(QString, startState);
-    QFETCH(int, item);
+    QFETCH(Form1::GameItem, item);
     QFETCH(bool, cleared);
     QFETCH(bool, comMove);
-    QFETCH(int, checked);
+    QFETCH(Form1::GameItem, checked);
     QFETCH(bool, comPlay);
     QFETCH(QString, label1);
     QFETCH(QString, label2);
@@ -135,24 +135,24 @@ void TestMenus::commands()
         QVERIFY(form.FirstMove);
     }
     QCOMPARE(form.mnuComMove->isEnabled(), comMove);
-    for (int i : {4, 5, 8, 9})
-        QCOMPARE(form.mnusubGame[i]->isChecked(), i == checked);
-    for (int i : {0, 3, 7})
-        QVERIFY(!form.mnusubGame[i]->isChecked());
+    for (Form1::GameItem mode : {Form1::OnePlayer, Form1::TwoPlayers, Form1::WaitingForConnection, Form1::ConnectToOpponent})
+        QCOMPARE(form.mnusubGame[mode]->isChecked(), mode == checked);
+    for (Form1::GameItem other : {Form1::New, Form1::NormalModeHeading, Form1::NetworkModeHeading})
+        QVERIFY(!form.mnusubGame[other]->isChecked());
     QCOMPARE(form.ComPlay, comPlay);
     QCOMPARE(form.Label1->text(), label1);
     QCOMPARE(form.Label2->text(), label2);
     QCOMPARE(form.wsListen->state(), listen);
     QCOMPARE(form.wsClient->state(), client);
     QCOMPARE(form.wsServer->state(), State::Closed);
-    if (item == 8 || item == 9)
+    if (item == Form1::WaitingForConnection || item == Form1::ConnectToOpponent)
         QVERIFY(form.FirstData);
-    if (item == 9)
+    if (item == Form1::ConnectToOpponent)
         QCOMPARE(fixture.toolkit.prompts.last(), QStringLiteral("Input IP Address to Connect|0.0.0.0"));
-    if (item == 9 || (item == 8 && startState == "waiting"))
+    if (item == Form1::ConnectToOpponent || (item == Form1::WaitingForConnection && startState == "waiting"))
         QVERIFY(form.wsListen->state() != State::Listening || form.wsListen->listeningPort() == freePort);
     // Waiting again while listening reports nothing.
-    if (item == 8) {
+    if (item == Form1::WaitingForConnection) {
         QCoreApplication::processEvents();
         QVERIFY(!fixture.toolkit.texts().join("").contains("Cannot wait"));
     }
@@ -224,7 +224,7 @@ void TestMenus::cancelledAddressIsReported()
     FakeToolkit toolkit;
     FakeSocketApi sockets;
     Form1 form(toolkit, freePort, &sockets);
-    form.mnusubGame[9]->trigger(); // the input box is cancelled
+    form.mnusubGame[Form1::ConnectToOpponent]->trigger(); // the input box is cancelled
     QCOMPARE(form.ConnectIP, QString());
     QCOMPARE(form.Label1->text(), QStringLiteral("alpha Connecting"));
     QTRY_COMPARE(toolkit.texts(), QStringList{"Cannot connect to an opponent: no address was given."});

@@ -60,18 +60,18 @@ private:
 
 void TestNetwork::connectPair(Player &waiting, std::unique_ptr<Player> &connecting)
 {
-    waiting.form->mnusubGame[8]->trigger();
+    waiting.form->mnusubGame[Form1::WaitingForConnection]->trigger();
     QCOMPARE(waiting.form->wsListen->state(), Winsock::State::Listening);
     connecting = std::make_unique<Player>("beta", waiting.form->wsListen->listeningPort());
     connecting->toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
-    connecting->form->mnusubGame[9]->trigger();
+    connecting->form->mnusubGame[Form1::ConnectToOpponent]->trigger();
     QTRY_COMPARE(waiting.form->Label1->text(), QStringLiteral("alpha Connected beta"));
     QTRY_COMPARE(connecting->form->Label1->text(), QStringLiteral("beta Connected alpha"));
 }
 
 void TestNetwork::connectRawPeer(Player &waiting, QTcpSocket &peer, const QByteArray &greeting)
 {
-    waiting.form->mnusubGame[8]->trigger();
+    waiting.form->mnusubGame[Form1::WaitingForConnection]->trigger();
     peer.connectToHost(QHostAddress::LocalHost, waiting.form->wsListen->listeningPort());
     QCOMPARE(readExactly(peer, 5), QByteArray("alpha"));
     peer.write(greeting);
@@ -171,7 +171,7 @@ void TestNetwork::newFromEitherSide()
         connecting->form->Image1_Click(0);
         QTRY_COMPARE(waiting.board(), QStringLiteral("O...X...."));
 
-        chooser->form->mnusubGame[0]->trigger();
+        chooser->form->mnusubGame[Form1::New]->trigger();
         QTRY_COMPARE(waiting.board(), QStringLiteral("........."));
         QTRY_COMPARE(connecting->board(), QStringLiteral("........."));
         for (Player *side : {&waiting, connecting.get()}) {
@@ -206,13 +206,13 @@ void TestNetwork::exactBytesSent()
         waiting.form->XTurn = true;
         waiting.form->Image1_Click(cell);
     }
-    waiting.form->mnusubGame[0]->trigger(); // New
+    waiting.form->mnusubGame[Form1::New]->trigger(); // New
     waiting.form->Image1_Click(4);
     QCOMPARE(readExactly(peer, 4), QByteArray("0894"));
     // Refused clicks send nothing: the next bytes are those of the next New.
     waiting.form->Image1_Click(4);
     waiting.form->Image1_Click(5);
-    waiting.form->mnusubGame[0]->trigger();
+    waiting.form->mnusubGame[Form1::New]->trigger();
     QCOMPARE(readExactly(peer, 1), QByteArray("9"));
     QCOMPARE(peer.bytesAvailable(), 0);
 }
@@ -386,11 +386,11 @@ void TestNetwork::peerLeavingWhileTheInputBoxIsOpen()
         peer.disconnectFromHost();
         QTRY_COMPARE(waiting.form->wsServer->state(), Winsock::State::Closed);
     };
-    waiting.form->mnusubGame[9]->trigger(); // answered with the empty text
+    waiting.form->mnusubGame[Form1::ConnectToOpponent]->trigger(); // answered with the empty text
     QTRY_COMPARE(waiting.toolkit.texts(),
                  (QStringList{"The opponent has left the game.", "Cannot connect to an opponent: no address was given."}));
     QCOMPARE(waiting.board(), QStringLiteral("........."));
-    QVERIFY(waiting.form->mnusubGame[9]->isChecked());
+    QVERIFY(waiting.form->mnusubGame[Form1::ConnectToOpponent]->isChecked());
 }
 
 QTEST_MAIN(TestNetwork)

@@ -1,7 +1,7 @@
 // Writes the program's icon into a hicolor icon theme folder: the SVG and a
 // PNG at each standard size, all from the drawing the window icon uses.
 
-#include "game/pictures.h"
+#include "toolkit/pictures.h"
 
 #include <QDir>
 #include <QFile>

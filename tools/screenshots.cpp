@@ -3,7 +3,7 @@
 
 #include "about/form2.h"
 #include "game/form1.h"
-#include "headless.h"
+#include "faketoolkit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(dir);
     bool ok = true;
 
-    AnsweringToolkit toolkit;
+    FakeToolkit toolkit;
     {
         Form1 form(toolkit);
         ok &= save(form, dir + QStringLiteral("/screenshot-empty.png"));
@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
     {
         // A Two Players game under way.
         Form1 form(toolkit);
-        form.mnusubGame_Click(5);
+        form.mnusubGame_Click(Form1::TwoPlayers);
         for (int cell : {4, 0, 8, 2})
             form.Image1_Click(cell);
         ok &= save(form, dir + QStringLiteral("/screenshot-game.png"));

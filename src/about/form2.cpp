@@ -1,7 +1,8 @@
 #include "about/form2.h"
 
-#include "game/pictures.h"
-#include "game/toolkit.h"
+#include "toolkit/colours.h"
+#include "toolkit/pictures.h"
+#include "toolkit/toolkit.h"
 
 #include <QEvent>
 #include <QLabel>

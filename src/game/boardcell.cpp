@@ -1,7 +1,7 @@
 #include "game/boardcell.h"
 
 #include "game/boardarea.h"
-#include "game/toolkit.h"
+#include "toolkit/picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,23 +1,28 @@
 #pragma once
 
-#include "game/toolkit.h"
+#include "net/moveexchange.h"
 #include "rules/winrules.h"
+#include "toolkit/picture.h"
+#include "toolkit/toolkit.h"
 
 #include <QMainWindow>
 
 #include <array>
-#include <memory>
 
 class BoardArea;
 class BoardCell;
 class QAction;
 class QLabel;
-class SocketApi;
-class Winsock;
 
 // The main window: the board, its picture holders, the two status lines,
-// the menus, and the game state that every handler works on.
-class Form1 : public QMainWindow
+// the menus, and the game state that every handler works on. The
+// connection objects, the host look-up and the network state come from
+// MoveExchange.
+//
+// The members are defined by concern: the window and board in form1.cpp,
+// how marks reach the board (clicks, the computer, the opponent) in
+// moves.cpp, the menus in menus.cpp, the dialogs in dialogs.cpp.
+class Form1 : public QMainWindow, public MoveExchange
 {
     Q_OBJECT
 
@@ -25,6 +30,21 @@ public:
     // The TCP port for network play: 1007 in the program; tests pass 0 so
     // that the system chooses a free one.
     static constexpr quint16 kGamePort = 1007;
+
+    // The Game menu's items, by their index in mnusubGame. Index 1 does not
+    // exist; 2 and 6 are separators.
+    enum GameItem : int {
+        New = 0,
+        NormalModeHeading = 3,
+        OnePlayer = 4,
+        TwoPlayers = 5,
+        NetworkModeHeading = 7,
+        WaitingForConnection = 8,
+        ConnectToOpponent = 9,
+    };
+    Q_ENUM(GameItem)
+    // The mode of play, which only the Game menu's checkmarks record.
+    enum class Mode { OnePlayer, TwoPlayers, Waiting, Connecting, None };
 
     // `sockets` serves the local host name and address; the system's own
     // when none is given.
@@ -49,37 +69,18 @@ public:
     std::array<BoardCell *, 9> Image1{};
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
-    // Indexed as the Game menu's items; index 1 does not exist.
-    std::array<QAction *, 10> mnusubGame{};
+    std::array<QAction *, 10> mnusubGame{}; // indexed by GameItem
     QAction *mnuComMove = nullptr;
     QAction *mnuAbout = nullptr;
-    Winsock *wsServer = nullptr; // carries the accepted connection (waiting side)
-    Winsock *wsListen = nullptr; // listens for the opponent (waiting side)
-    Winsock *wsClient = nullptr; // connects to the opponent (connecting side)
 
     // --- Game state ---
     bool XTurn = false;     // the next mark to be placed is X
     bool GameOn = false;    // the game accepts moves
     bool ComPlay = false;   // the computer may play
     bool FirstMove = false; // no move yet handled on this side in this game
-    qint32 ConnRequestID = 0;
-    QString SendStr;
-    QString RecvStr;
-    QString ConnectIP;
-    QString HostName;
-    bool FirstData = false; // the next data to arrive is the opponent's greeting
 
     // Finds the first completed line, strikes it and ends the game.
     bool YouWin();
-
-    // --- Local host name and address ---
-    QString GetIPHostName();
-    bool SocketsInitialize();
-    void SocketsCeanup();
-    static qint32 Hibyte(qint16 w);
-    static qint32 Lobyte(qint16 w);
-    QString GetIPAddress();
-
     // Empties the board; X to move in a fresh game.
     void ClearBoard();
     // Plays for the side whose turn it is; answers an X with an O.
@@ -90,10 +91,10 @@ public:
     void mnusubGame_Click(int Index);
     void mnuComMove_Click();
     void mnuAbout_Click();
-    void wsListen_ConnectionRequest(qint32 requestID);
-    void wsClient_Connect();
-    void wsServer_DataArrival(qint32 bytesTotal);
-    void wsClient_DataArrival(qint32 bytesTotal);
+
+    // The checked mode item, read in the order One Player, Two Players,
+    // Waiting for Connection, Connect to Opponent.
+    Mode mode() const;
 
     // The cell test: what a cell holds, judged by its picture's identity.
     bool holdsX(int cell) const;
@@ -101,29 +102,35 @@ public:
     bool isEmpty(int cell) const;
     kelmo::Board board() const;
 
+protected:
+    void applyPeerMessage(const PeerMessage &message, Side side) override;
+    bool arrivalsHeldBack() const override;
+    void connectionReport(const QString &text) override;
+    void lookupMessage(const QString &text, Alert alert) override;
+
 private:
+    class DialogScope;
+
+    // form1.cpp
     void Form_Load();
     void createBoard(BoardArea *area);
-    void createMenus();
     void placeMark(int cell, const Picture &picture);
+    const Picture &holderOf(kelmo::Mark mark) const;
+    const Picture &strikeHolder(kelmo::Mark mark, kelmo::Stroke stroke) const;
+    // moves.cpp
+    void networkClick(int Index, Side side);
     bool computerPass(kelmo::Mark mover, int randomCell);
     void announce(const QString &text);
-    void send(Winsock &connection, const QString &text);
-    void setModeChecks(int item);
-    void startLocalMode(int item, bool withComputer);
-    void closeConnections();
-    bool readHostName(char (&buffer)[256]);
-    void receive(Winsock &connection, kelmo::Mark opponentMark, bool xTurnAfterMove);
+    // menus.cpp
+    void createMenus();
+    void setModeChecks(GameItem item);
+    void startLocalMode(GameItem item, bool withComputer);
+    // dialogs.cpp
     void messageBox(const QString &text, Toolkit::Icon icon = Toolkit::Icon::None, const QString &title = {});
     QString inputBox(const QString &prompt, const QString &offered);
     void showModal(QDialog &dialog);
-    void leaveModal();
-    const Picture &strikeHolder(kelmo::Mark mark, kelmo::Stroke stroke) const;
 
     Toolkit &m_toolkit;
     quint16 m_port;
-    std::unique_ptr<SocketApi> m_ownSockets;
-    SocketApi &m_sockets;
-    int m_modalDepth = 0;          // dialogs of this window now open
-    bool m_receiveHeldBack = false; // data arrived while one was open
+    int m_openDialogs = 0; // dialogs of this window now open
 };

@@ -1,7 +1,5 @@
 #include "net/winsock.h"
 
-#include "game/toolkit.h"
-
 #include <QHash>
 #include <QHostAddress>
 #include <QRegularExpression>
@@ -43,9 +41,8 @@ bool isMalformedAddress(const QString &host)
 
 } // namespace
 
-Winsock::Winsock(Toolkit &toolkit, QObject *parent)
+Winsock::Winsock(QObject *parent)
     : QObject(parent)
-    , m_toolkit(toolkit)
 {
     m_connectTimer.setSingleShot(true);
     m_connectTimer.setInterval(kConnectTimeoutMs);
@@ -294,10 +291,8 @@ void Winsock::releaseServer()
 
 void Winsock::fail(const QString &message)
 {
-    emit ErrorOccurred(message);
-    // Shown from the event loop, never from inside a socket's signal or the
-    // caller's handler, so that the box's own event loop cannot re-enter them.
+    // Reported from the event loop, never from inside a socket's signal or
+    // the caller's handler, so that a dialog shown for it cannot re-enter them.
     QMetaObject::invokeMethod(
-        this, [this, message] { m_toolkit.messageBox(message, Toolkit::Icon::Exclamation, kAppTitle); },
-        Qt::QueuedConnection);
+        this, [this, message] { emit ErrorOccurred(message); }, Qt::QueuedConnection);
 }

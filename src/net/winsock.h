@@ -7,13 +7,13 @@
 
 class QTcpServer;
 class QTcpSocket;
-class Toolkit;
 
 // A TCP connection object: it listens, accepts, connects, sends and
 // receives short texts, and raises its events on the GUI thread.
 //
 // Failures never end the program and never leave the object unusable; each
-// one is told to the player once, in a message box, by the object itself.
+// one is reported once, by ErrorOccurred, from the event loop. The object
+// shows nothing itself: the window decides how to tell the player.
 class Winsock : public QObject
 {
     Q_OBJECT
@@ -26,7 +26,7 @@ public:
     // At most this much received data is buffered and handed over at once.
     static constexpr qint64 kReadChunk = 64 * 1024;
 
-    explicit Winsock(Toolkit &toolkit, QObject *parent = nullptr);
+    explicit Winsock(QObject *parent = nullptr);
     ~Winsock() override;
 
     quint16 LocalPort() const { return m_localPort; }
@@ -68,6 +68,7 @@ signals:
     // The Connect event: named apart from the Connect operation.
     void Connected();
     void DataArrival(qint32 bytesTotal);
+    // A failure, in words for the player.
     void ErrorOccurred(const QString &message);
     // The peer closed the connection or it was lost.
     void Closed();
@@ -84,7 +85,6 @@ private:
     void deliverData();
     void fail(const QString &message);
 
-    Toolkit &m_toolkit;
     State m_state = State::Closed;
     quint16 m_localPort = 0;
     QString m_remoteHost;

@@ -1,31 +1,9 @@
-#include "game/toolkit.h"
+#include "toolkit/qttoolkit.h"
 
 #include <QApplication>
-#include <QColor>
 #include <QInputDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QTime>
-
-namespace {
-qint32 nextHandle = 1;
-}
-
-Picture::Picture(std::function<QPixmap()> draw, QString description)
-    : m_handle(nextHandle++)
-    , m_draw(std::move(draw))
-    , m_description(std::move(description))
-{
-}
-
-const QPixmap &Picture::pixmap() const
-{
-    if (m_draw) {
-        m_pixmap = m_draw();
-        m_draw = nullptr;
-    }
-    return m_pixmap;
-}
 
 void QtToolkit::messageBox(const QString &text, Icon icon, const QString &title)
 {
@@ -63,11 +41,4 @@ double QtToolkit::rnd()
 {
     // 32 random bits scaled by 2^-32: never reaches 1.
     return m_engine() * (1.0 / 4294967296.0);
-}
-
-void setForeColor(QLabel *label, const QColor &color)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
 }

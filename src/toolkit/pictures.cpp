@@ -1,4 +1,4 @@
-#include "game/pictures.h"
+#include "toolkit/pictures.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,15 +1,17 @@
 #pragma once
 
-#include "game/toolkit.h"
+#include "toolkit/toolkit.h"
 
 #include <QDialog>
 #include <QList>
 #include <QQueue>
+#include <QStringList>
 
 #include <functional>
 
-// Answers the dialogs for a test and records what they showed; hands out
-// the random fractions the test has queued (0 once the queue is empty).
+// Answers the dialogs at once and records what they showed; hands out the
+// random fractions queued in `draws`. Serves the tests and every program
+// that runs Kelmo's windows with nobody at the screen.
 class FakeToolkit : public Toolkit
 {
 public:
@@ -21,13 +23,21 @@ public:
     };
 
     QList<Shown> messages;
-    QList<QString> prompts;      // "prompt|offered" of each input box
-    QQueue<QString> inputAnswers; // empty text (Cancel) once exhausted
-    QQueue<double> draws;
+    QList<QString> prompts;       // "prompt|offered" of each input box
+    QQueue<QString> inputAnswers; // then `defaultAnswer`
+    QString defaultAnswer;        // the empty text: Cancel
+    QQueue<double> draws;         // then `defaultDraw`
+    double defaultDraw = 0.0;
     int randomizeCalls = 0;
     int drawCount = 0;
+
     // Called while a message box is "open", before it is dismissed.
     std::function<void(const QString &)> onMessage;
+    // Called while an input box is "open", before it is answered.
+    std::function<void()> onInput;
+    // Called while a modal window is "open"; the window closes on return.
+    std::function<void(QDialog &)> onModal;
+    QStringList modalTitles;
 
     void messageBox(const QString &text, Icon icon, const QString &title) override
     {
@@ -36,20 +46,13 @@ public:
             onMessage(text);
     }
 
-    // Called while an input box is "open", before it is answered.
-    std::function<void()> onInput;
-
     QString inputBox(const QString &prompt, const QString &offered) override
     {
         prompts.append(prompt + QLatin1Char('|') + offered);
         if (onInput)
             onInput();
-        return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
+        return inputAnswers.isEmpty() ? defaultAnswer : inputAnswers.dequeue();
     }
-
-    // Called while a modal window is "open"; the window closes on return.
-    std::function<void(QDialog &)> onModal;
-    QStringList modalTitles;
 
     void showModal(QDialog &dialog) override
     {
@@ -63,7 +66,7 @@ public:
     double rnd() override
     {
         ++drawCount;
-        return draws.isEmpty() ? 0.0 : draws.dequeue();
+        return draws.isEmpty() ? defaultDraw : draws.dequeue();
     }
 
     QStringList texts() const

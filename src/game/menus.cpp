@@ -1,0 +1,130 @@
+// The Game menu, ComMove and About.
+
+#include "game/form1.h"
+
+#include "about/form2.h"
+#include "net/winsock.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+void Form1::createMenus()
+{
+    menuBar()->setNativeMenuBar(false); // the bar belongs in the window
+
+    QMenu *mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnusubGame[New] = mnuGame->addAction(QStringLiteral("&New"));
+    mnusubGame[New]->setShortcut(Qt::Key_F2);
+    mnusubGame[2] = mnuGame->addSeparator();
+    mnusubGame[NormalModeHeading] = mnuGame->addAction(QStringLiteral("Normal Mode"));
+    // The leading blanks indent the modes under their headings.
+    mnusubGame[OnePlayer] = mnuGame->addAction(QStringLiteral("  One Player"));
+    mnusubGame[TwoPlayers] = mnuGame->addAction(QStringLiteral("  Two Players"));
+    mnusubGame[6] = mnuGame->addSeparator();
+    mnusubGame[NetworkModeHeading] = mnuGame->addAction(QStringLiteral("Network Mode"));
+    mnusubGame[WaitingForConnection] = mnuGame->addAction(QStringLiteral("  Waiting for Connection"));
+    mnusubGame[ConnectToOpponent] = mnuGame->addAction(QStringLiteral("  Connect to Opponent"));
+    for (GameItem item : {OnePlayer, TwoPlayers, WaitingForConnection, ConnectToOpponent})
+        mnusubGame[item]->setCheckable(true);
+    mnusubGame[OnePlayer]->setChecked(true);
+
+    for (int i = 0; i < 10; ++i) {
+        if (mnusubGame[i] && !mnusubGame[i]->isSeparator())
+            connect(mnusubGame[i], &QAction::triggered, this, [this, i] { mnusubGame_Click(i); });
+    }
+
+    mnuComMove = menuBar()->addAction(QStringLiteral("&ComMove"));
+    connect(mnuComMove, &QAction::triggered, this, &Form1::mnuComMove_Click);
+    mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
+}
+
+Form1::Mode Form1::mode() const
+{
+    if (mnusubGame[OnePlayer]->isChecked())
+        return Mode::OnePlayer;
+    if (mnusubGame[TwoPlayers]->isChecked())
+        return Mode::TwoPlayers;
+    if (mnusubGame[WaitingForConnection]->isChecked())
+        return Mode::Waiting;
+    if (mnusubGame[ConnectToOpponent]->isChecked())
+        return Mode::Connecting;
+    return Mode::None;
+}
+
+void Form1::setModeChecks(GameItem item)
+{
+    for (GameItem mode : {OnePlayer, TwoPlayers, WaitingForConnection, ConnectToOpponent})
+        mnusubGame[mode]->setChecked(mode == item);
+}
+
+// One Player (with the computer) or Two Players: a fresh board, no
+// connections, empty status lines.
+void Form1::startLocalMode(GameItem item, bool withComputer)
+{
+    ClearBoard();
+    mnuComMove->setEnabled(withComputer);
+    setModeChecks(item);
+    ComPlay = withComputer;
+    Label1->setText(QString());
+    Label2->setText(QString());
+    closeConnections();
+}
+
+void Form1::mnusubGame_Click(int Index)
+{
+    switch (Index) {
+    case New:
+        ClearBoard();
+        if (mode() == Mode::OnePlayer)
+            mnuComMove->setEnabled(true);
+        else if (mode() == Mode::Waiting)
+            send(Side::Waiting, QStringLiteral("9"));
+        else if (mode() == Mode::Connecting)
+            send(Side::Connecting, QStringLiteral("9"));
+        break;
+    case OnePlayer:
+        startLocalMode(OnePlayer, true);
+        break;
+    case TwoPlayers:
+        startLocalMode(TwoPlayers, false);
+        break;
+    case WaitingForConnection: // this side plays X
+        ClearBoard();
+        mnuComMove->setEnabled(false);
+        setModeChecks(WaitingForConnection);
+        Label1->setText(GetIPHostName() + QStringLiteral(" Waiting..."));
+        Label2->setText(QStringLiteral("IP Address ") + GetIPAddress());
+        wsListen->setLocalPort(m_port);
+        wsListen->Listen(); // already listening: goes on listening
+        FirstData = true;
+        break;
+    case ConnectToOpponent: // this side plays O
+        ClearBoard();
+        mnuComMove->setEnabled(false);
+        setModeChecks(ConnectToOpponent);
+        ConnectIP = inputBox(QStringLiteral("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
+        FirstData = true;
+        wsClient->Connect(ConnectIP, m_port); // drops any earlier connection first
+        Label1->setText(GetIPHostName() + QStringLiteral(" Connecting"));
+        Label2->setText(QString());
+        break;
+    default: // the separators and the two headings
+        break;
+    }
+}
+
+void Form1::mnuComMove_Click()
+{
+    if (FirstMove)
+        XTurn = false; // the computer opens the game with O
+    ComPlay = true;
+    ComputerMove();
+}
+
+void Form1::mnuAbout_Click()
+{
+    Form2 about;
+    showModal(about);
+}

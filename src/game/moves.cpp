@@ -1,0 +1,134 @@
+// Every way a mark reaches the board: the player's click, the computer's
+// move, and the opponent's messages over the network.
+
+#include "game/form1.h"
+
+#include "computer/computerplayer.h"
+
+#include <QAction>
+#include <QLabel>
+
+using kelmo::Mark;
+
+void Form1::announce(const QString &text)
+{
+    messageBox(text);
+    mnuComMove->setEnabled(false);
+}
+
+void Form1::Image1_Click(int Index)
+{
+    if (Index < 0 || Index > 8)
+        return;
+
+    switch (mode()) {
+    case Mode::OnePlayer:
+        if (GameOn && isEmpty(Index) && XTurn) {
+            placeMark(Index, X);
+            XTurn = false;
+            if (YouWin()) {
+                announce(QStringLiteral("You Win"));
+                return;
+            }
+            ComPlay = true;
+            ComputerMove();
+        }
+        FirstMove = false;
+        break;
+    case Mode::TwoPlayers:
+        if (!GameOn || !isEmpty(Index))
+            return;
+        if (XTurn) {
+            placeMark(Index, X);
+            XTurn = false;
+            if (YouWin())
+                announce(QStringLiteral("X Win"));
+        } else {
+            placeMark(Index, O);
+            XTurn = true;
+            if (YouWin())
+                announce(QStringLiteral("O Win"));
+        }
+        break;
+    case Mode::Waiting:
+        networkClick(Index, Side::Waiting);
+        break;
+    case Mode::Connecting:
+        networkClick(Index, Side::Connecting);
+        break;
+    case Mode::None:
+        break;
+    }
+}
+
+// The waiting side plays X, the connecting side O. A side may place its
+// mark on its own turn, or as the first move it makes in a game; the move
+// goes to the opponent before the win check, so the opponent finds the win
+// on its own board.
+void Form1::networkClick(int Index, Side side)
+{
+    const Mark own = side == Side::Waiting ? Mark::X : Mark::O;
+    const bool ownTurn = XTurn == (own == Mark::X);
+    if (GameOn && isEmpty(Index) && (ownTurn || FirstMove)) {
+        placeMark(Index, holderOf(own));
+        send(side, QString::number(Index));
+        XTurn = own == Mark::O;
+        if (YouWin())
+            announce(QStringLiteral("You Win"));
+    }
+    FirstMove = false;
+}
+
+// One pass of the computer: at most one mark for `mover`. True when a
+// completed line now stands.
+bool Form1::computerPass(Mark mover, int randomCell)
+{
+    if (const auto cell = kelmo::chooseCell(board(), mover, randomCell))
+        placeMark(*cell, holderOf(mover));
+    XTurn = mover == Mark::O;
+    return YouWin();
+}
+
+void Form1::ComputerMove()
+{
+    // Exactly one draw per call, before any flag is looked at.
+    const int RandomCell = std::min(8, static_cast<int>(m_toolkit.rnd() * 9));
+
+    if (XTurn && ComPlay && GameOn) {
+        if (computerPass(Mark::X, RandomCell)) {
+            announce(QStringLiteral("You Win"));
+            return;
+        }
+    }
+    if (!XTurn && ComPlay && GameOn) {
+        if (computerPass(Mark::O, RandomCell))
+            announce(QStringLiteral("You Lose"));
+    }
+    ComPlay = false;
+    FirstMove = false;
+}
+
+// The opponent's greeting, move or New. The receiving side checks neither
+// GameOn nor the turn: whose turn it is is the sender's to enforce.
+void Form1::applyPeerMessage(const PeerMessage &message, Side side)
+{
+    switch (message.kind) {
+    case PeerMessage::Kind::Greeting:
+        Label1->setText(HostName + QStringLiteral(" Connected ") + message.text);
+        break;
+    case PeerMessage::Kind::NewGame:
+        ClearBoard();
+        break;
+    case PeerMessage::Kind::Move:
+        if (!isEmpty(message.cell))
+            break; // a move for an occupied cell is dropped
+        placeMark(message.cell, side == Side::Waiting ? O : X);
+        if (YouWin())
+            messageBox(QStringLiteral("You Lose"));
+        else
+            XTurn = side == Side::Waiting;
+        break;
+    case PeerMessage::Kind::Ignored:
+        break;
+    }
+}

@@ -1,0 +1,122 @@
+#include "net/hostlookup.h"
+
+#include "net/socketapi.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+// Misspelled as the game has always shown it; players know it this way.
+const QString kWinsockDown = QStringLiteral("Winsock Not Responting");
+
+} // namespace
+
+HostLookup::HostLookup(SocketApi *sockets)
+    : m_ownSockets(sockets ? nullptr : std::make_unique<SystemSocketApi>())
+    , m_sockets(sockets ? *sockets : *m_ownSockets)
+{
+}
+
+HostLookup::~HostLookup() = default;
+
+bool HostLookup::SocketsInitialize()
+{
+    WSAData data;
+    if (m_sockets.WSAStartup(0x0101, data) != 0) {
+        lookupMessage(kWinsockDown, Alert::Error);
+        return false;
+    }
+    constexpr qint16 minSockets = 1;
+    if (data.iMaxSockets < minSockets) {
+        // "at less" for "at least": the game's own wording.
+        lookupMessage(QStringLiteral("Want Winsock at less = ") + QString::number(minSockets), Alert::Plain);
+        SocketsCeanup(); // the start-up succeeded: release it
+        return false;
+    }
+    const qint32 major = Lobyte(static_cast<qint16>(data.wVersion));
+    const qint32 minor = Hibyte(static_cast<qint16>(data.wVersion));
+    if (major >= 1 && (major != 1 || minor >= 1))
+        return true;
+    // "Too Lo", without a blank before it: the game's own wording.
+    lookupMessage(QStringLiteral("Version Sockets = %1.%2Too Lo").arg(major).arg(minor), Alert::Plain);
+    SocketsCeanup(); // the start-up succeeded: release it
+    return false;
+}
+
+void HostLookup::SocketsCeanup()
+{
+    if (m_sockets.WSACleanup() != 0)
+        lookupMessage(kWinsockDown, Alert::Error);
+}
+
+qint32 HostLookup::Hibyte(qint16 w)
+{
+    return (w / 256) & 255; // division truncates toward zero
+}
+
+qint32 HostLookup::Lobyte(qint16 w)
+{
+    return w & 255;
+}
+
+// Fills `buffer` with the zero-terminated host name; tells the player and
+// gives false when the system cannot.
+bool HostLookup::readHostName(char (&buffer)[256])
+{
+    std::fill(std::begin(buffer), std::end(buffer), '\0');
+    if (m_sockets.gethostname(buffer, sizeof buffer) == -1) {
+        const qint32 code = m_sockets.WSAGetLastError();
+        // The number with a blank where a minus sign would stand.
+        const QString number = (code >= 0 ? QStringLiteral(" ") : QString()) + QString::number(code);
+        lookupMessage(QStringLiteral("Windows Sockets Error : ") + number, Alert::Plain);
+        return false;
+    }
+    // A name that fills the whole buffer is cut rather than read past its end.
+    buffer[sizeof buffer - 1] = '\0';
+    return true;
+}
+
+QString HostLookup::GetIPHostName()
+{
+    if (!SocketsInitialize())
+        return {};
+    char buffer[256];
+    QString result;
+    if (readHostName(buffer)) {
+        result = QString::fromLatin1(buffer);
+        HostName = result;
+    }
+    SocketsCeanup();
+    return result;
+}
+
+QString HostLookup::GetIPAddress()
+{
+    if (!SocketsInitialize())
+        return {};
+    char buffer[256];
+    if (!readHostName(buffer)) {
+        SocketsCeanup();
+        return {};
+    }
+    const std::optional<HostEntry> host = m_sockets.gethostbyname(buffer);
+    if (!host) {
+        // Misspelled as the game has always shown it.
+        lookupMessage(QStringLiteral("Windows Not Responting"), Alert::Error);
+        SocketsCeanup();
+        return {};
+    }
+
+    // The first address only, byte by byte in decimal, joined by dots.
+    QStringList bytes;
+    if (!host->h_addr_list.isEmpty()) {
+        const QByteArray &address = host->h_addr_list.first();
+        const qsizetype length = std::min<qsizetype>(host->h_length, address.size());
+        for (qsizetype i = 0; i < length; ++i)
+            bytes.append(QString::number(static_cast<uchar>(address[i])));
+    }
+    SocketsCeanup();
+    return bytes.join(QLatin1Char('.'));
+}

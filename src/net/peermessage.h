@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One message from the opponent's copy, as the receiving side reads it.
+struct PeerMessage {
+    enum class Kind { Greeting, Move, NewGame, Ignored };
+
+    Kind kind = Kind::Ignored;
+    int cell = -1; // Move: the cell, 0 to 8
+    QString text;  // Greeting: the opponent's host name, as it may be shown
+
+    bool operator==(const PeerMessage &) const = default;
+};
+
+// The messages that one arrival holds. `received` has one character per
+// byte received. When a greeting is due, the whole arrival is the greeting;
+// otherwise every character is a message of its own: "0" to "8" a move,
+// "9" a new game, anything else ignored.
+QList<PeerMessage> parseArrival(const QString &received, bool greetingDue);

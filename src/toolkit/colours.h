@@ -1,0 +1,7 @@
+#pragma once
+
+class QColor;
+class QLabel;
+
+// The colour a label draws its text in.
+void setForeColor(QLabel *label, const QColor &color);
