@@ -50,6 +50,7 @@ void TestAbout::colours_data()
     QTest::newRow("e-mail, then background") << QStringList{"Label2", "background"} << black << black;
     QTest::newRow("e-mail, background, web") << QStringList{"Label2", "background", "Label13"} << black << blue;
     QTest::newRow("web, then e-mail") << QStringList{"Label13", "Label2"} << blue << black;
+    QTest::newRow("e-mail, then web") << QStringList{"Label2", "Label13"} << black << blue;
     QTest::newRow("e-mail, then the credit line") << QStringList{"Label2", "Label1"} << blue << black;
     QTest::newRow("web, then the name line") << QStringList{"Label13", "Label3"} << black << blue;
     QTest::newRow("web, then the button") << QStringList{"Label13", "Command1"} << black << blue;

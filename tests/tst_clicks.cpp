@@ -237,6 +237,7 @@ void TestClicks::networkRules_data()
     QTest::newRow("waiting side opens") << Form1::WaitingForConnection << "........." << true << true << 4 << "....X...." << false;
     QTest::newRow("waiting side on its turn") << Form1::WaitingForConnection << "X...O...." << true << false << 8 << "X...O...X" << false;
     QTest::newRow("waiting side: first move after the opponent's") << Form1::WaitingForConnection << "....O...." << true << true << 0 << "X...O...." << false;
+    QTest::newRow("waiting side: first move, O's turn") << Form1::WaitingForConnection << "........." << false << true << 6 << "......X.." << false;
     QTest::newRow("connecting side opens") << Form1::ConnectToOpponent << "........." << true << true << 2 << "..O......" << true;
     QTest::newRow("connecting side on its turn") << Form1::ConnectToOpponent << "X........" << false << false << 4 << "X...O...." << true;
 }

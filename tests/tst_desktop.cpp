@@ -26,6 +26,8 @@ private slots:
     void svgIconMatchesTheRaster();
     void keyboardPlay();
     void focusFrameShowsAfterKeyboardUse();
+    void arrowKeysStopAtTheEdges_data();
+    void arrowKeysStopAtTheEdges();
     void accessibleCells();
     void accessibleLabels();
 
@@ -129,6 +131,32 @@ void TestDesktop::focusFrameShowsAfterKeyboardUse()
     QTest::keyClick(board, Qt::Key_Down); // the edge holds it
     QCOMPARE(board->focusCell(), 7);
     QTRY_VERIFY(board->grab().toImage() != before);
+}
+
+// From the centre, each arrow key pressed three times: the frame goes to
+// the edge of the board and stays there, in the same row or column.
+void TestDesktop::arrowKeysStopAtTheEdges_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("cell");
+    QTest::newRow("left") << int(Qt::Key_Left) << 3;
+    QTest::newRow("right") << int(Qt::Key_Right) << 5;
+    QTest::newRow("up") << int(Qt::Key_Up) << 1;
+    QTest::newRow("down") << int(Qt::Key_Down) << 7;
+}
+
+void TestDesktop::arrowKeysStopAtTheEdges()
+{
+    QFETCH(int, key);
+    QFETCH(int, cell);
+    FakeToolkit toolkit;
+    Form1 form(toolkit);
+    auto *board = qobject_cast<BoardArea *>(form.centralWidget());
+    QCOMPARE(board->focusCell(), 4);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(board, Qt::Key(key));
+    QCOMPARE(board->focusCell(), cell);
+    QCOMPARE(textFromBoard(form.board()), QStringLiteral("........."));
 }
 
 void TestDesktop::accessibleCells()

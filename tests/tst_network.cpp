@@ -3,6 +3,7 @@
 #include "fakesocketapi.h"
 #include "game/boardcell.h"
 #include "game/form1.h"
+#include "net/peermessage.h"
 #include "net/winsock.h"
 
 #include <QLabel>
@@ -32,6 +33,9 @@ class TestNetwork : public QObject
     Q_OBJECT
 
 private slots:
+    // What an arrival means, without sockets.
+    void parseArrival_data();
+    void parseArrival();
     // Two windows playing each other.
     void greetings();
     void waitingSideMovesFirst();
@@ -83,6 +87,42 @@ QByteArray TestNetwork::readExactly(QTcpSocket &peer, qsizetype size)
     // A short read shows up as a failed comparison in the caller.
     (void)QTest::qWaitFor([&] { return peer.bytesAvailable() >= size; }, 5000);
     return peer.read(size);
+}
+
+void TestNetwork::parseArrival_data()
+{
+    QTest::addColumn<QString>("received");
+    QTest::addColumn<bool>("greetingDue");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("greeting") << "beta" << true << QStringList{"greeting beta"};
+    QTest::newRow("greeting of digits") << "host12" << true << QStringList{"greeting host12"};
+    QTest::newRow("greeting with control characters") << "b\x01" "e\x1b" "t\u00ad" "a\u00e9" << true << QStringList{"greeting beta\u00e9"};
+    QTest::newRow("overlong greeting") << QString(300, 'h') << true << QStringList{"greeting " + QString(255, 'h')};
+    QTest::newRow("empty greeting") << "" << true << QStringList{"greeting "};
+    QTest::newRow("move") << "0" << false << QStringList{"move 0"};
+    QTest::newRow("new game") << "9" << false << QStringList{"new"};
+    QTest::newRow("move and New together") << "49" << false << QStringList{"move 4", "new"};
+    QTest::newRow("no message") << "x-" << false << QStringList{"ignored", "ignored"};
+    QTest::newRow("nothing") << "" << false << QStringList{};
+}
+
+void TestNetwork::parseArrival()
+{
+    QFETCH(QString, received);
+    QFETCH(bool, greetingDue);
+    QFETCH(QStringList, messages);
+
+    QStringList read;
+    for (const PeerMessage &message : ::parseArrival(received, greetingDue)) {
+        switch (message.kind) {
+        case PeerMessage::Kind::Greeting: read.append("greeting " + message.text); break;
+        case PeerMessage::Kind::Move: read.append("move " + QString::number(message.cell)); break;
+        case PeerMessage::Kind::NewGame: read.append("new"); break;
+        case PeerMessage::Kind::Ignored: read.append("ignored"); break;
+        }
+    }
+    QCOMPARE(read, messages);
 }
 
 void TestNetwork::greetings()

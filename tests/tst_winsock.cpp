@@ -18,6 +18,7 @@ private slots:
     void listenAcceptAndTalk();
     void connectAndTalk();
     void twoSendsReadByOneGetData();
+    void oneArrivalAtATime();
     void unacceptedRequestIsRefused();
     void closeIsHarmless();
     void listenAgainKeepsListening();
@@ -108,6 +109,40 @@ void TestWinsock::twoSendsReadByOneGetData()
     peer->write("3");
     QTRY_COMPARE(client.BytesReceived(), 6);
     QCOMPARE(client.GetData(), QStringLiteral("alpha3"));
+}
+
+void TestWinsock::oneArrivalAtATime()
+{
+    QTcpServer opponent;
+    QVERIFY(opponent.listen(QHostAddress::LocalHost));
+    Winsock client;
+    client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
+    QTRY_COMPARE(client.state(), Winsock::State::Connected);
+    QTRY_VERIFY(opponent.hasPendingConnections());
+    QTcpSocket *peer = opponent.nextPendingConnection();
+
+    // The first arrival is left waiting, as while the window shows a
+    // dialog, and handed over again later. Its handler then waits in an
+    // event loop of its own, as a dialog does, while more data comes in: no
+    // second DataArrival starts inside it, and what came meanwhile is
+    // raised once the handler is done.
+    int depth = 0, deepest = 0, calls = 0;
+    QStringList taken;
+    connect(&client, &Winsock::DataArrival, this, [&] {
+        deepest = std::max(deepest, ++depth);
+        if (++calls > 1)
+            taken.append(client.GetData());
+        if (calls == 2) {
+            peer->write("4");
+            QTRY_VERIFY(client.BytesReceived() > 0); // spins the event loop
+        }
+        --depth;
+    });
+    peer->write("3");
+    QTRY_COMPARE(calls, 1);
+    client.redeliver();
+    QTRY_COMPARE(taken, (QStringList{"3", "4"}));
+    QCOMPARE(deepest, 1);
 }
 
 void TestWinsock::unacceptedRequestIsRefused()
