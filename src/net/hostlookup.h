@@ -25,6 +25,7 @@ public:
     // The host name, also stored in HostName; empty on failure.
     QString GetIPHostName();
     bool SocketsInitialize();
+    // Releases the interface; the name keeps its historical spelling.
     void SocketsCeanup();
     // The high and low byte of a signed 16-bit word.
     static qint32 Hibyte(qint16 w);
