@@ -5,10 +5,13 @@
 // be in a sound state.
 //
 // Input: byte 0 chooses the side (bit 0) and whether the next arrival is a
-// greeting (bit 1); then a list of steps, each an opcode byte:
+// greeting (bit 1); then a list of steps, each an opcode byte, read modulo 4
+// but for 255:
 //   0, 1  arrival: the next byte gives the length (1 to 64), then the bytes
 //   2     click: the next byte gives the cell
 //   3     New
+//   255   the peer leaves: the next byte gives the length (0 to 8) of a
+//         last arrival sent just before; then a new peer takes its place
 
 #include "fakesocketapi.h"
 #include "faketoolkit.h"
@@ -59,8 +62,13 @@ struct Model {
     bool firstData = false;
     QString hostName;
     QString label1;
-    QByteArray sent; // what the window must have sent the peer
-    int boxes = 0;   // message boxes shown
+    bool greeted = false; // the peer on this connection has greeted
+    QByteArray sent;      // what the window must have sent the peer
+    int boxes = 0;        // message boxes shown
+    // A loss, or an opponent leaving, has been told since the player last
+    // clicked or chose a command: the next one is not.
+    bool lossTold = false;
+    bool departureTold = false;
 
     char own() const { return waitingSide ? 'X' : 'O'; }
     char opponent() const { return waitingSide ? 'O' : 'X'; }
@@ -89,6 +97,8 @@ struct Model {
         return false;
     }
 
+    void playerActs() { lossTold = departureTold = false; }
+
     void arrival(const QByteArray &bytes)
     {
         if (firstData) {
@@ -100,23 +110,42 @@ struct Model {
             }
             label1 = hostName + QStringLiteral(" Connected ") + shown;
             firstData = false;
+            greeted = true;
             return;
+        }
+        // Only digits make messages; anything else drops the whole arrival.
+        for (char byte : bytes) {
+            if (byte < '0' || byte > '9')
+                return;
         }
         for (char byte : bytes) {
             if (byte == '9') {
                 clear();
-            } else if (byte >= '0' && byte <= '8' && board[byte - '0'] == '.') {
+            } else if (board[byte - '0'] == '.') {
                 board[byte - '0'] = opponent();
-                if (strike())
-                    ++boxes; // "You Lose"
-                else
-                    xTurn = waitingSide;
+                if (strike()) {
+                    if (!lossTold)
+                        ++boxes; // "You Lose"
+                    lossTold = true;
+                    return; // the rest of the arrival is dropped
+                }
+                xTurn = waitingSide;
             }
         }
     }
 
+    void leave()
+    {
+        if (greeted && !departureTold) {
+            ++boxes; // "The opponent has left the game."
+            departureTold = true;
+        }
+        greeted = false;
+    }
+
     void click(int cell)
     {
+        playerActs();
         const bool ownTurn = waitingSide ? xTurn : !xTurn;
         if (gameOn && board[cell] == '.' && (ownTurn || firstMove)) {
             board[cell] = own();
@@ -130,6 +159,7 @@ struct Model {
 
     void newGame()
     {
+        playerActs();
         clear();
         sent += '9';
     }
@@ -139,14 +169,14 @@ struct Model {
 struct Side {
     std::unique_ptr<Form1> form;
     Winsock *connection = nullptr;
-    QTcpSocket *peer = nullptr;
+    std::unique_ptr<QTcpSocket> peer;
+    bool greeted = false; // the peer has greeted on this connection
 };
 
 struct Harness {
     FakeToolkit toolkit;
     FakeSocketApi sockets;
     QTcpServer opponentServer; // what the connecting side connects to
-    QTcpSocket waitingPeer;
     Side waiting;
     Side connecting;
 
@@ -155,27 +185,36 @@ struct Harness {
         toolkit.defaultAnswer = QStringLiteral("127.0.0.1");
         waiting.form = std::make_unique<Form1>(toolkit, 0, &sockets);
         waiting.form->mnusubGame_Click(Form1::WaitingForConnection);
-        waitingPeer.connectToHost(QHostAddress::LocalHost, waiting.form->wsListen->listeningPort());
         waiting.connection = waiting.form->wsServer;
-        waiting.peer = &waitingPeer;
-        waitUntil([&] { return waiting.connection->state() == Winsock::State::Connected; }, "accept");
+        connectPeer(waiting);
 
         if (!opponentServer.listen(QHostAddress::LocalHost))
             fail("listen");
         connecting.form = std::make_unique<Form1>(toolkit, opponentServer.serverPort(), &sockets);
-        connecting.form->mnusubGame_Click(Form1::ConnectToOpponent);
         connecting.connection = connecting.form->wsClient;
-        waitUntil([&] { return opponentServer.hasPendingConnections(); }, "connect");
-        connecting.peer = opponentServer.nextPendingConnection();
-        waitUntil([&] { return connecting.connection->state() == Winsock::State::Connected; }, "connected");
+        connectPeer(connecting);
+    }
 
-        // Small writes go out at once, as the window's own do. The windows'
-        // greetings are no part of any input.
-        for (QTcpSocket *peer : {waiting.peer, connecting.peer}) {
-            peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-            waitUntil([&] { return peer->bytesAvailable() >= sockets.hostName.size(); }, "greeting");
-            peer->readAll();
+    // A new peer for the side: one that connects to the waiting window, or
+    // the one the connecting window connects to when told to. The window's
+    // greeting is no part of any input.
+    void connectPeer(Side &side)
+    {
+        if (&side == &waiting) {
+            side.peer = std::make_unique<QTcpSocket>();
+            side.peer->connectToHost(QHostAddress::LocalHost, side.form->wsListen->listeningPort());
+        } else {
+            side.form->mnusubGame_Click(Form1::ConnectToOpponent);
+            waitUntil([&] { return opponentServer.hasPendingConnections(); }, "connect");
+            side.peer.reset(opponentServer.nextPendingConnection());
+            side.peer->setParent(nullptr);
         }
+        waitUntil([&] { return side.connection->state() == Winsock::State::Connected; }, "connected");
+        // Small writes go out at once, as the window's own do.
+        side.peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        waitUntil([&] { return side.peer->bytesAvailable() >= sockets.hostName.size(); }, "greeting");
+        side.peer->readAll();
+        side.greeted = false;
     }
 };
 
@@ -238,6 +277,18 @@ void checkInvariants(Form1 &form)
         fail("a status line holds unprintable or overlong text");
 }
 
+QString textOf(const kelmo::Board &board)
+{
+    QString text;
+    for (kelmo::Mark mark : board) {
+        text += mark == kelmo::Mark::X       ? QLatin1Char('X')
+                : mark == kelmo::Mark::O     ? QLatin1Char('O')
+                : mark == kelmo::Mark::Empty ? QLatin1Char('.')
+                                             : QLatin1Char('#');
+    }
+    return text;
+}
+
 // The window must show what the model holds; the peer must have received
 // what the model sent.
 void compare(Form1 &form, const Model &model, QTcpSocket &peer, QByteArray &received)
@@ -246,14 +297,7 @@ void compare(Form1 &form, const Model &model, QTcpSocket &peer, QByteArray &rece
     if (received != model.sent)
         fail("the bytes sent differ from the model's");
 
-    std::string board;
-    for (kelmo::Mark mark : form.board()) {
-        board += mark == kelmo::Mark::X   ? 'X'
-                 : mark == kelmo::Mark::O ? 'O'
-                 : mark == kelmo::Mark::Empty ? '.'
-                                              : '#';
-    }
-    if (board != model.board)
+    if (textOf(form.board()) != QString::fromStdString(model.board))
         fail("the board differs from the model's");
     if (form.XTurn != model.xTurn || form.GameOn != model.gameOn || form.FirstMove != model.firstMove
         || form.FirstData != model.firstData)
@@ -271,40 +315,78 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Harness &h = harness();
     Side &side = data[0] & 1 ? h.connecting : h.waiting;
     Form1 &form = *side.form;
-    QTcpSocket &peer = *side.peer;
 
     // A fresh game on both boards; the peer drops the "9" the window sent.
     form.mnusubGame_Click(Form1::New);
     form.FirstData = data[0] & 2;
-    waitUntil([&] { return peer.bytesAvailable() >= 1; }, "New sent");
-    if (peer.readAll() != "9")
+    waitUntil([&] { return side.peer->bytesAvailable() >= 1; }, "New sent");
+    if (side.peer->readAll() != "9")
         fail("New sent something other than 9");
     h.toolkit.messages.clear();
 
     Model model;
     model.waitingSide = &side == &h.waiting;
     model.firstData = form.FirstData;
+    model.greeted = side.greeted;
     model.hostName = form.HostName;
     model.label1 = form.Label1->text();
     QByteArray received;
     qint64 expected = side.connection->totalBytesTaken();
+    QString boardWhenLeftTold;
+    h.toolkit.onMessage = [&](const QString &text) {
+        if (text == QStringLiteral("The opponent has left the game."))
+            boardWhenLeftTold = textOf(form.board());
+    };
 
     size_t at = 1;
     while (at < size) {
-        const uint8_t op = data[at++] % 4;
-        if (op <= 1) {
+        const uint8_t code = data[at++];
+        const qsizetype shownBefore = h.toolkit.messages.size();
+        if (code == 255) {
+            // Whatever the peer sent before it left is applied before its
+            // leaving is told, and nothing after.
+            const size_t length = at < size ? data[at++] % 9 : 0;
+            const size_t take = std::min(length, size - at);
+            const QByteArray bytes(reinterpret_cast<const char *>(data + at), static_cast<qsizetype>(take));
+            at += take;
+            side.peer->write(bytes);
+            side.peer->disconnectFromHost();
+            waitUntil([&] { return side.connection->state() == Winsock::State::Closed; }, "departure handled");
+            if (!bytes.isEmpty())
+                model.arrival(bytes);
+            const int boxesBeforeLeaving = model.boxes;
+            model.leave();
+            waitUntil([&] { return h.toolkit.messages.size() >= model.boxes; }, "departure told");
+            if (model.boxes > boxesBeforeLeaving && boardWhenLeftTold != QString::fromStdString(model.board))
+                fail("the departure was told before the last arrival was applied");
+            compare(form, model, *side.peer, received);
+            // A new peer, and a fresh game for the model to follow.
+            h.connectPeer(side);
+            received.clear();
+            model.sent.clear();
+            expected = side.connection->totalBytesTaken();
+            model.firstData = true;
+            model.greeted = false;
+            if (!model.waitingSide) {
+                model.playerActs();
+                model.clear();
+                model.label1 = model.hostName + QStringLiteral(" Connecting");
+            }
+        } else if (code % 4 <= 1) {
             const size_t length = at < size ? data[at++] % 64 + 1 : 1;
             const size_t take = std::min(length, size - at);
             if (take == 0)
                 break;
             const QByteArray bytes(reinterpret_cast<const char *>(data + at), static_cast<qsizetype>(take));
-            peer.write(bytes);
-            peer.flush();
+            side.peer->write(bytes);
+            side.peer->flush();
             at += take;
             expected += static_cast<qint64>(take);
             waitUntil([&] { return side.connection->totalBytesTaken() >= expected; }, "arrival handled");
             model.arrival(bytes);
-        } else if (op == 2) {
+            if (h.toolkit.messages.size() - shownBefore > 1)
+                fail("one arrival opened more than one box");
+        } else if (code % 4 == 2) {
             const int cell = at < size ? data[at++] % 9 : 0;
             form.Image1_Click(cell);
             model.click(cell);
@@ -312,10 +394,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             form.mnusubGame_Click(Form1::New);
             model.newGame();
         }
-        compare(form, model, peer, received);
+        compare(form, model, *side.peer, received);
         if (h.toolkit.messages.size() != model.boxes)
             fail("the boxes shown differ from the model's");
         checkInvariants(form);
     }
+    side.greeted = model.greeted;
+    h.toolkit.onMessage = nullptr;
     return 0;
 }

@@ -61,6 +61,8 @@ void TestMenus::start(Fixture &fixture, const QString &state)
     } else if (state == "waiting") {
         form.mnusubGame[Form1::WaitingForConnection]->trigger();
         form.Image1_Click(4);
+        // Nobody is connected: the player is told that the move was not sent.
+        QTRY_COMPARE(fixture.toolkit.messages.size(), 1);
     } else if (state == "connecting") {
         fixture.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
         form.mnusubGame[Form1::ConnectToOpponent]->trigger();

@@ -1,9 +1,19 @@
-// The window's one path to its dialogs. A dialog runs an event loop of its
-// own, so network data could arrive while a handler waits for the player;
-// such data waits until the last dialog has closed, so that every handler
-// runs to its end on the board it started with.
+// The window's one path to its dialogs.
+//
+// A dialog runs an event loop of its own, so network data could arrive
+// while a handler waits for the player; such data waits until the last
+// dialog has closed, so that every handler runs to its end on the board it
+// started with.
+//
+// What the connection objects report is shown from the event loop, when no
+// other dialog of the window is open: reports never stack up inside one
+// another, and a report already waiting or showing is not added again.
 
 #include "game/form1.h"
+
+#include <QTimer>
+
+#include <utility>
 
 // Counts a dialog of the window as open for as long as it lives.
 class Form1::DialogScope
@@ -16,8 +26,11 @@ public:
     }
     ~DialogScope()
     {
-        if (--m_form.m_openDialogs == 0)
-            m_form.releaseHeldBackArrivals();
+        if (--m_form.m_openDialogs > 0)
+            return;
+        m_form.releaseHeldBackArrivals();
+        if (!m_form.m_reports.isEmpty())
+            QTimer::singleShot(0, &m_form, &Form1::showReports);
     }
     DialogScope(const DialogScope &) = delete;
     DialogScope &operator=(const DialogScope &) = delete;
@@ -49,9 +62,34 @@ bool Form1::arrivalsHeldBack() const
     return m_openDialogs > 0;
 }
 
-void Form1::connectionReport(const QString &text)
+// The player did something: what the network reports may be told again.
+void Form1::playerActed()
 {
-    messageBox(text, Toolkit::Icon::Exclamation, kAppTitle);
+    m_lossTold = false;
+    m_departureTold = false;
+}
+
+void Form1::connectionReport(const QString &text, Report kind)
+{
+    // An opponent leaving is told once until the player does something, so
+    // that peers coming and going cannot keep the window behind boxes.
+    if (kind == Report::OpponentLeft && std::exchange(m_departureTold, true))
+        return;
+    if (m_reports.contains(text))
+        return;
+    m_reports.append(text);
+    if (m_reports.size() == 1)
+        QTimer::singleShot(0, this, &Form1::showReports);
+}
+
+void Form1::showReports()
+{
+    if (m_openDialogs > 0 || m_reports.isEmpty())
+        return; // shown when the last dialog closes
+    messageBox(m_reports.first(), Toolkit::Icon::Exclamation, kAppTitle);
+    m_reports.removeFirst();
+    if (!m_reports.isEmpty())
+        QTimer::singleShot(0, this, &Form1::showReports);
 }
 
 void Form1::lookupMessage(const QString &text, Alert alert)

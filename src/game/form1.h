@@ -103,9 +103,9 @@ public:
     kelmo::Board board() const;
 
 protected:
-    void applyPeerMessage(const PeerMessage &message, Side side) override;
+    bool applyPeerMessage(const PeerMessage &message, Side side) override;
     bool arrivalsHeldBack() const override;
-    void connectionReport(const QString &text) override;
+    void connectionReport(const QString &text, Report kind) override;
     void lookupMessage(const QString &text, Alert alert) override;
 
 private:
@@ -129,8 +129,13 @@ private:
     void messageBox(const QString &text, Toolkit::Icon icon = Toolkit::Icon::None, const QString &title = {});
     QString inputBox(const QString &prompt, const QString &offered);
     void showModal(QDialog &dialog);
+    void showReports();
+    void playerActed();
 
     Toolkit &m_toolkit;
     quint16 m_port;
-    int m_openDialogs = 0; // dialogs of this window now open
+    int m_openDialogs = 0;        // dialogs of this window now open
+    QStringList m_reports;        // connection reports not yet dismissed, the first one showing
+    bool m_lossTold = false;      // "You Lose" came from the network since the player last acted
+    bool m_departureTold = false; // so did an opponent's leaving
 };

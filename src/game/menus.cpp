@@ -74,6 +74,7 @@ void Form1::startLocalMode(GameItem item, bool withComputer)
 
 void Form1::mnusubGame_Click(int Index)
 {
+    playerActed();
     switch (Index) {
     case New:
         ClearBoard();
@@ -96,8 +97,17 @@ void Form1::mnusubGame_Click(int Index)
         setModeChecks(WaitingForConnection);
         Label1->setText(GetIPHostName() + QStringLiteral(" Waiting..."));
         Label2->setText(QStringLiteral("IP Address ") + GetIPAddress());
+        // Waiting anew: an opponent still connected is dropped, so that the
+        // next data to come is a new opponent's greeting.
+        wsServer->Close();
         wsListen->setLocalPort(m_port);
         wsListen->Listen(); // already listening: goes on listening
+        if (wsListen->state() != Winsock::State::Listening) {
+            // Nothing listens (the connection object says why): the status
+            // lines must not claim otherwise.
+            Label1->setText(QString());
+            Label2->setText(QString());
+        }
         FirstData = true;
         break;
     case ConnectToOpponent: // this side plays O
@@ -117,6 +127,7 @@ void Form1::mnusubGame_Click(int Index)
 
 void Form1::mnuComMove_Click()
 {
+    playerActed();
     if (FirstMove)
         XTurn = false; // the computer opens the game with O
     ComPlay = true;

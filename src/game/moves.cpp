@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QLabel>
 
+#include <utility>
+
 using kelmo::Mark;
 
 void Form1::announce(const QString &text)
@@ -20,6 +22,7 @@ void Form1::Image1_Click(int Index)
 {
     if (Index < 0 || Index > 8)
         return;
+    playerActed();
 
     switch (mode()) {
     case Mode::OnePlayer:
@@ -110,25 +113,33 @@ void Form1::ComputerMove()
 
 // The opponent's greeting, move or New. The receiving side checks neither
 // GameOn nor the turn: whose turn it is is the sender's to enforce.
-void Form1::applyPeerMessage(const PeerMessage &message, Side side)
+//
+// A copy of the game cannot complete two lines here without a move of this
+// player's in between, so a second loss before the player has done
+// anything comes from no real opponent: it is struck on the board, but not
+// announced again.
+bool Form1::applyPeerMessage(const PeerMessage &message, Side side)
 {
     switch (message.kind) {
     case PeerMessage::Kind::Greeting:
         Label1->setText(HostName + QStringLiteral(" Connected ") + message.text);
-        break;
+        return false;
     case PeerMessage::Kind::NewGame:
         ClearBoard();
-        break;
+        return false;
     case PeerMessage::Kind::Move:
         if (!isEmpty(message.cell))
-            break; // a move for an occupied cell is dropped
+            return false; // a move for an occupied cell is dropped
         placeMark(message.cell, side == Side::Waiting ? O : X);
-        if (YouWin())
-            messageBox(QStringLiteral("You Lose"));
-        else
+        if (!YouWin()) {
             XTurn = side == Side::Waiting;
-        break;
+            return false;
+        }
+        if (!std::exchange(m_lossTold, true))
+            messageBox(QStringLiteral("You Lose"));
+        return true;
     case PeerMessage::Kind::Ignored:
-        break;
+        return false;
     }
+    return false;
 }

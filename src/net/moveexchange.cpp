@@ -2,6 +2,8 @@
 
 #include "net/winsock.h"
 
+#include <utility>
+
 MoveExchange::MoveExchange(QObject *owner, SocketApi *sockets)
     : HostLookup(sockets)
 {
@@ -15,9 +17,13 @@ MoveExchange::MoveExchange(QObject *owner, SocketApi *sockets)
                      [this](qint32 bytesTotal) { wsServer_DataArrival(bytesTotal); });
     QObject::connect(wsClient, &Winsock::DataArrival, owner,
                      [this](qint32 bytesTotal) { wsClient_DataArrival(bytesTotal); });
+    QObject::connect(wsServer, &Winsock::Closed, owner,
+                     [this](const QString &error) { opponentGone(Side::Waiting, error); });
+    QObject::connect(wsClient, &Winsock::Closed, owner,
+                     [this](const QString &error) { opponentGone(Side::Connecting, error); });
     for (Winsock *connection : {wsServer, wsListen, wsClient}) {
         QObject::connect(connection, &Winsock::ErrorOccurred, owner,
-                         [this](const QString &text) { connectionReport(text); });
+                         [this](const QString &text) { connectionReport(text, Report::Failure); });
     }
 }
 
@@ -50,18 +56,21 @@ void MoveExchange::closeConnections()
 
 void MoveExchange::wsListen_ConnectionRequest(qint32 requestID)
 {
-    // One opponent at a time: a request that is not accepted is refused.
-    if (wsServer->state() == Winsock::State::Connected)
+    // One opponent at a time, until all the last one sent has been
+    // handled: a request that is not accepted is refused.
+    if (wsServer->state() != Winsock::State::Closed)
         return;
     ConnRequestID = requestID;
     wsServer->Accept(ConnRequestID);
     FirstData = true; // every connection begins with the opponent's greeting
+    m_serverGreeted = false;
     wsServer->SendData(HostName);
 }
 
 void MoveExchange::wsClient_Connect()
 {
     FirstData = true;
+    m_clientGreeted = false;
     wsClient->SendData(HostName);
 }
 
@@ -84,8 +93,25 @@ void MoveExchange::receive(Side side)
     RecvStr = connectionOf(side).GetData();
     const bool greetingDue = FirstData;
     FirstData = false;
-    for (const PeerMessage &message : parseArrival(RecvStr, greetingDue))
-        applyPeerMessage(message, side);
+    if (greetingDue)
+        greeted(side) = true;
+    for (const PeerMessage &message : parseArrival(RecvStr, greetingDue)) {
+        // A game ends at most once per arrival: the rest of it is dropped,
+        // so that no burst of games can pile up results for the player.
+        if (applyPeerMessage(message, side))
+            break;
+    }
+}
+
+void MoveExchange::opponentGone(Side side, const QString &error)
+{
+    if (!std::exchange(greeted(side), false))
+        return; // it never greeted: no opponent has left
+    if (error.isEmpty())
+        connectionReport(QStringLiteral("The opponent has left the game."), Report::OpponentLeft);
+    else
+        connectionReport(QStringLiteral("The connection to the opponent was lost: %1.").arg(error),
+                         Report::OpponentLeft);
 }
 
 void MoveExchange::releaseHeldBackArrivals()

@@ -52,16 +52,29 @@ protected:
     // Hands over, from the event loop, the arrivals that waited for a dialog.
     void releaseHeldBackArrivals();
 
-    // Applies one message of the opponent to the game.
-    virtual void applyPeerMessage(const PeerMessage &message, Side side) = 0;
+    // What a report to the player is about.
+    enum class Report {
+        Failure,      // an operation of a connection object failed
+        OpponentLeft, // an opponent that had greeted us is gone
+    };
+
+    // Applies one message of the opponent to the game; true when the
+    // message ended the game.
+    virtual bool applyPeerMessage(const PeerMessage &message, Side side) = 0;
     // True while the player answers a dialog: arrivals wait until it closes,
     // so that every handler runs to its end on the board it started with.
     virtual bool arrivalsHeldBack() const = 0;
-    // Tells the player what a connection object reports.
-    virtual void connectionReport(const QString &text) = 0;
+    // Tells the player what happened to a connection.
+    virtual void connectionReport(const QString &text, Report kind) = 0;
 
 private:
     void receive(Side side);
+    void opponentGone(Side side, const QString &error);
+    bool &greeted(Side side) { return side == Side::Waiting ? m_serverGreeted : m_clientGreeted; }
 
     bool m_arrivalWaiting = false; // held back while a dialog was open
+    // Whether the peer on each connection has sent its greeting: only then
+    // is it an opponent whose leaving the player is told of.
+    bool m_serverGreeted = false;
+    bool m_clientGreeted = false;
 };

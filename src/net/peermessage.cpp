@@ -1,5 +1,7 @@
 #include "net/peermessage.h"
 
+#include <algorithm>
+
 namespace {
 
 // The opponent's host name as the status line may show it: printable
@@ -14,13 +16,12 @@ QString printableGreeting(const QString &text)
     return result.left(255);
 }
 
-PeerMessage messageOf(QChar c)
+// One digit: "0" to "8" a move, "9" a new game.
+PeerMessage messageOf(QChar digit)
 {
-    if (c == QLatin1Char('9'))
+    if (digit == QLatin1Char('9'))
         return {PeerMessage::Kind::NewGame, -1, {}};
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('8'))
-        return {PeerMessage::Kind::Move, c.digitValue(), {}};
-    return {};
+    return {PeerMessage::Kind::Move, digit.digitValue(), {}};
 }
 
 } // namespace
@@ -29,6 +30,14 @@ QList<PeerMessage> parseArrival(const QString &received, bool greetingDue)
 {
     if (greetingDue)
         return {{PeerMessage::Kind::Greeting, -1, printableGreeting(received)}};
+    // A copy of the game sends nothing but digits after its greeting: text
+    // with anything else in it is no message of the exchange, and no digit
+    // is taken from it.
+    const bool digitsOnly = std::all_of(received.begin(), received.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    if (!digitsOnly)
+        return {PeerMessage{}};
     QList<PeerMessage> messages;
     messages.reserve(received.size());
     for (QChar c : received)

@@ -15,7 +15,7 @@ struct PeerMessage {
 };
 
 // The messages that one arrival holds. `received` has one character per
-// byte received. When a greeting is due, the whole arrival is the greeting;
-// otherwise every character is a message of its own: "0" to "8" a move,
-// "9" a new game, anything else ignored.
+// byte received. When a greeting is due, the whole arrival is the greeting.
+// Otherwise an arrival of digits holds one message per digit: "0" to "8" a
+// move, "9" a new game; an arrival with anything else in it is one Ignored.
 QList<PeerMessage> parseArrival(const QString &received, bool greetingDue);

@@ -1,5 +1,6 @@
 #include "net/winsock.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QHostAddress>
 #include <QRegularExpression>
@@ -16,17 +17,6 @@ QHash<qint32, QPointer<QTcpSocket>> &pendingRequests()
     return requests;
 }
 
-QString listenFailure(quint16 port, const QTcpServer &server)
-{
-    QString reason = server.errorString();
-    if (server.serverError() == QAbstractSocket::SocketAccessError && port < 1024) {
-        reason = QStringLiteral("ports below 1024 may only be used by programs with the "
-                                "CAP_NET_BIND_SERVICE capability (%1)")
-                     .arg(server.errorString());
-    }
-    return QStringLiteral("Cannot wait for an opponent on port %1: %2.").arg(port).arg(reason);
-}
-
 // Text that can only have been meant as a numeric address (digits and dots,
 // or anything with a colon) but is not one; it is refused at once rather
 // than sent to the name resolver.
@@ -40,6 +30,22 @@ bool isMalformedAddress(const QString &host)
 }
 
 } // namespace
+
+QString Winsock::listenFailureText(quint16 port, QAbstractSocket::SocketError error, const QString &reason,
+                                   const QString &program)
+{
+    const QString failure = QStringLiteral("Cannot wait for an opponent on port %1: ").arg(port);
+    if (error != QAbstractSocket::SocketAccessError || port >= 1024)
+        return failure + reason + QLatin1Char('.');
+    return failure
+        + QStringLiteral("ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE "
+                         "capability (%1).\n\n"
+                         "To grant it to Kelmo, run once:\n"
+                         "sudo setcap cap_net_bind_service=+ep %2\n\n"
+                         "Or let every program use ports from %3 up:\n"
+                         "sudo sysctl net.ipv4.ip_unprivileged_port_start=%3")
+              .arg(reason, program, QString::number(port));
+}
 
 Winsock::Winsock(QObject *parent)
     : QObject(parent)
@@ -63,7 +69,8 @@ void Winsock::Listen()
 
     auto *server = new QTcpServer(this);
     if (!server->listen(QHostAddress::Any, m_localPort)) {
-        const QString message = listenFailure(m_localPort, *server);
+        const QString message = listenFailureText(m_localPort, server->serverError(), server->errorString(),
+                                                  QCoreApplication::applicationFilePath());
         server->deleteLater();
         fail(message);
         return;
@@ -102,12 +109,10 @@ void Winsock::Accept(qint32 requestID)
     socket->setParent(this);
     adoptSocket(socket);
     m_state = State::Connected;
-    if (socket->state() != QAbstractSocket::ConnectedState) {
-        onDisconnected();
-        return;
-    }
     if (socket->bytesAvailable() > 0)
-        QMetaObject::invokeMethod(this, &Winsock::deliverData, Qt::QueuedConnection);
+        onReadyRead();
+    if (socket->state() != QAbstractSocket::ConnectedState)
+        peerGone(QString());
 }
 
 void Winsock::Connect(const QString &remoteHost, quint16 remotePort)
@@ -143,8 +148,8 @@ void Winsock::adoptSocket(QTcpSocket *socket)
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket, &QTcpSocket::connected, this, &Winsock::onConnected);
     connect(socket, &QTcpSocket::errorOccurred, this, &Winsock::onSocketError);
-    connect(socket, &QTcpSocket::disconnected, this, &Winsock::onDisconnected);
-    connect(socket, &QTcpSocket::readyRead, this, &Winsock::deliverData);
+    connect(socket, &QTcpSocket::disconnected, this, [this] { peerGone(QString()); });
+    connect(socket, &QTcpSocket::readyRead, this, &Winsock::onReadyRead);
 }
 
 void Winsock::onConnected()
@@ -184,39 +189,70 @@ void Winsock::onSocketError()
         const QString host = m_remoteHost;
         Close();
         fail(QStringLiteral("Cannot connect to %1: %2.").arg(host, reason));
-    } else if (m_state == State::Connected && error != QAbstractSocket::RemoteHostClosedError) {
-        // A peer that closes in good order is reported by onDisconnected.
-        Close();
-        emit Closed();
-        fail(QStringLiteral("The connection to the opponent was lost: %1.").arg(reason));
+    } else if (error != QAbstractSocket::RemoteHostClosedError) {
+        // A peer that closes in good order is seen by `disconnected`.
+        peerGone(reason);
     }
 }
 
-void Winsock::onDisconnected()
+// Each read is one arrival. While a full read's worth waits untaken, the
+// rest stays with the system, which makes a peer that floods us wait.
+void Winsock::onReadyRead()
+{
+    if (!m_socket || m_waitingBytes >= kReadChunk)
+        return;
+    const QByteArray bytes = m_socket->read(kReadChunk - m_waitingBytes);
+    if (bytes.isEmpty())
+        return;
+    m_arrivals.enqueue(bytes);
+    m_waitingBytes += bytes.size();
+    redeliver();
+}
+
+// The peer has gone: what it sent before is kept for GetData, and Closed
+// follows once all of it has been taken.
+void Winsock::peerGone(const QString &error)
 {
     if (m_state != State::Connected)
         return;
-    Close();
-    emit Closed();
-    fail(QStringLiteral("The opponent has left the game."));
+    if (m_socket && m_socket->bytesAvailable() > 0) {
+        const QByteArray rest = m_socket->readAll();
+        m_arrivals.enqueue(rest);
+        m_waitingBytes += rest.size();
+    }
+    releaseSocket();
+    m_state = State::Closing;
+    m_closeError = error;
+    redeliver();
 }
 
 void Winsock::deliverData()
 {
     // One DataArrival at a time, even when a handler spins an event loop.
-    if (m_delivering || !m_socket || m_socket->bytesAvailable() == 0)
+    if (m_delivering)
         return;
+    if (m_arrivals.isEmpty()) {
+        if (m_state == State::Closing) {
+            m_state = State::Closed;
+            emit Closed(m_closeError);
+        }
+        return;
+    }
     m_delivering = true;
     m_dataTaken = false;
     const QPointer<Winsock> self(this);
-    emit DataArrival(static_cast<qint32>(m_socket->bytesAvailable()));
+    emit DataArrival(static_cast<qint32>(m_arrivals.head().size()));
     if (!self)
         return;
     m_delivering = false;
-    // What is left, and what arrived meanwhile, comes in the next event, so
-    // that a peer that keeps sending cannot hold the window up.
-    if (m_dataTaken && m_socket && m_socket->bytesAvailable() > 0)
-        QMetaObject::invokeMethod(this, &Winsock::deliverData, Qt::QueuedConnection);
+    // The next arrival, what the system kept back meanwhile, or the peer's
+    // departure comes in the next event, so that a peer that keeps sending
+    // cannot hold the window up. An arrival left untaken waits for
+    // redeliver().
+    if (m_dataTaken) {
+        onReadyRead();
+        redeliver();
+    }
 }
 
 void Winsock::redeliver()
@@ -240,17 +276,13 @@ void Winsock::SendData(const QString &text)
 
 QString Winsock::GetData()
 {
-    if (!m_socket)
+    if (m_arrivals.isEmpty())
         return {};
     m_dataTaken = true;
-    const QByteArray bytes = m_socket->readAll();
+    const QByteArray bytes = m_arrivals.dequeue();
+    m_waitingBytes -= bytes.size();
     m_totalTaken += bytes.size();
     return QString::fromLatin1(bytes);
-}
-
-qint64 Winsock::BytesReceived() const
-{
-    return m_socket ? m_socket->bytesAvailable() : 0;
 }
 
 void Winsock::Close()
@@ -258,6 +290,9 @@ void Winsock::Close()
     m_connectTimer.stop();
     releaseServer();
     releaseSocket();
+    m_arrivals.clear();
+    m_waitingBytes = 0;
+    m_closeError.clear();
     m_state = State::Closed;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QAbstractSocket>
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
+#include <QQueue>
 #include <QString>
 #include <QTimer>
 
@@ -11,6 +14,11 @@ class QTcpSocket;
 // A TCP connection object: it listens, accepts, connects, sends and
 // receives short texts, and raises its events on the GUI thread.
 //
+// What arrives is kept as the network delivered it: each read from the
+// connection is one arrival, raised by a DataArrival of its own and taken
+// whole by GetData. When the peer goes, the arrivals it sent before are
+// still handed over, in order, and only then is Closed raised.
+//
 // Failures never end the program and never leave the object unusable; each
 // one is reported once, by ErrorOccurred, from the event loop. The object
 // shows nothing itself: the window decides how to tell the player.
@@ -19,11 +27,18 @@ class Winsock : public QObject
     Q_OBJECT
 
 public:
-    enum class State { Closed, Listening, Connecting, Connected };
+    enum class State {
+        Closed,
+        Listening,
+        Connecting,
+        Connected,
+        Closing, // the peer has gone; arrivals it sent before still wait
+    };
 
     // A connection attempt that gets no answer gives up after this long.
     static constexpr int kConnectTimeoutMs = 10'000;
-    // At most this much received data is buffered and handed over at once.
+    // The arrivals waiting to be taken hold at most this much; beyond it
+    // the object stops reading, and the system makes the peer wait.
     static constexpr qint64 kReadChunk = 64 * 1024;
 
     explicit Winsock(QObject *parent = nullptr);
@@ -43,16 +58,19 @@ public:
     void Connect(const QString &remoteHost, quint16 remotePort);
     // Sends the text one byte per character (Latin-1), with nothing added.
     void SendData(const QString &text);
-    // Every byte received and not yet taken.
+    // The oldest arrival not yet taken, one character per byte received;
+    // empty when none waits.
     QString GetData();
-    qint64 BytesReceived() const;
+    // Bytes received and not yet taken.
+    qint64 BytesReceived() const { return m_waitingBytes; }
     // How many bytes GetData has handed over since the object was made.
     qint64 totalBytesTaken() const { return m_totalTaken; }
-    // Stops listening or drops the connection; harmless when closed.
+    // Stops listening or drops the connection, and what waits with it;
+    // harmless when closed.
     void Close();
 
-    // Raises DataArrival again, from the event loop, for data that is still
-    // waiting because the last handler did not take it.
+    // Raises DataArrival again, from the event loop, for an arrival that is
+    // still waiting because the last handler did not take it.
     void redeliver();
 
     // How long a connection attempt may go unanswered (kConnectTimeoutMs
@@ -63,15 +81,23 @@ public:
     // The port actually listened on (the system's choice when LocalPort is 0).
     quint16 listeningPort() const;
 
+    // What the player is told when listening fails, with the remedy where
+    // there is one. `program` is this program's path.
+    static QString listenFailureText(quint16 port, QAbstractSocket::SocketError error, const QString &reason,
+                                     const QString &program);
+
 signals:
     void ConnectionRequest(qint32 requestID);
     // The Connect event: named apart from the Connect operation.
     void Connected();
+    // One arrival waits to be taken.
     void DataArrival(qint32 bytesTotal);
-    // A failure, in words for the player.
+    // A failure of one of the operations above, in words for the player.
     void ErrorOccurred(const QString &message);
-    // The peer closed the connection or it was lost.
-    void Closed();
+    // The peer has gone, and everything it sent before has been taken.
+    // `error` is empty when the connection was closed, else says what broke
+    // it.
+    void Closed(const QString &error);
 
 private:
     void onNewConnection();
@@ -81,7 +107,8 @@ private:
     void onConnected();
     void onConnectTimeout();
     void onSocketError();
-    void onDisconnected();
+    void onReadyRead();
+    void peerGone(const QString &error);
     void deliverData();
     void fail(const QString &message);
 
@@ -92,6 +119,9 @@ private:
     QPointer<QTcpSocket> m_socket;
     QTimer m_connectTimer;
     bool m_insideConnect = false;
+    QQueue<QByteArray> m_arrivals;
+    qint64 m_waitingBytes = 0;
+    QString m_closeError;
     bool m_delivering = false;
     bool m_dataTaken = false;
     qint64 m_totalTaken = 0;
