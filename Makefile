@@ -4,6 +4,8 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 PREFIX ?= /usr/local
+# Parallel compile jobs: one per core, so a build does not swamp the machine.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev
 # The tests also check the desktop entry and the AppStream file with the
 # freedesktop validators.
@@ -16,13 +18,17 @@ SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp
 
-.PHONY: run test build deps test-deps install screenshots check-sanitize fuzz fuzz-replay bench clean
+.PHONY: run test build build-game configure deps test-deps install screenshots check-sanitize fuzz fuzz-replay bench clean
 
-run: build
+# Checks for a display before installing or building anything, then builds
+# the game alone: the tests and tools are not needed to play. The build runs
+# as a sub-make so that the check comes first even under make -j.
+run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 		echo "make run: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start Kelmo from a desktop session."; \
 		exit 1; \
 	fi
+	@$(MAKE) --no-print-directory build-game
 	./$(BUILD_DIR)/kelmo
 
 test: test-deps build
@@ -39,12 +45,12 @@ screenshots: build
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 check-sanitize: test-deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=ON
-	cmake --build build-sanitize --parallel
+	cmake --build build-sanitize --parallel $(JOBS)
 	cd build-sanitize && $(SANITIZER_ENV) ctest --output-on-failure
 
 build-fuzz/kelmo-fuzz: fuzz-deps FORCE
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DKELMO_FUZZ=ON
-	cmake --build build-fuzz --parallel --target kelmo-fuzz
+	cmake --build build-fuzz --parallel $(JOBS) --target kelmo-fuzz
 
 # Runs the network receive fuzzer for FUZZ_SECONDS (default 60). New inputs
 # go to build-fuzz/corpus; a failing input is written to build-fuzz/.
@@ -67,9 +73,15 @@ FORCE:
 bench: build
 	cd $(BUILD_DIR)/bench && QT_QPA_PLATFORM=offscreen ./kelmo-bench ./kelmo-startup-probe ./bare-window-probe
 
-build: deps
+# Everything: the game, the icon theme, the tests and the tools.
+build: configure
+	cmake --build $(BUILD_DIR) --parallel $(JOBS)
+
+build-game: configure
+	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target kelmo
+
+configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
-	cmake --build $(BUILD_DIR) --parallel
 
 # Installs only the packages that are not installed yet.
 deps:
