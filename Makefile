@@ -10,6 +10,10 @@ PACKAGES := cmake g++ make qt6-base-dev
 # The tests also check the desktop entry and the AppStream file with the
 # freedesktop validators.
 TEST_PACKAGES := desktop-file-utils appstream
+# dpkg-shlibdeps works out the Debian package's library dependencies, and
+# CPack runs file to find the programs among the packed files.
+PACKAGE_PACKAGES := dpkg-dev file
+PACKAGE_BUILD_DIR ?= build-pkg
 # libFuzzer comes with clang's runtime.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
@@ -18,7 +22,7 @@ SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp
 
-.PHONY: run test build build-game configure deps test-deps install screenshots check-sanitize fuzz fuzz-replay bench clean
+.PHONY: run test build build-game configure deps test-deps install package package-deps screenshots check-sanitize fuzz fuzz-replay bench clean
 
 # Checks for a display before installing or building anything, then builds
 # the game alone: the tests and tools are not needed to play. The build runs
@@ -37,6 +41,23 @@ test: test-deps build
 # Installs into $(PREFIX), below $(DESTDIR) when that is set.
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Builds the Debian package $(PACKAGE_BUILD_DIR)/kelmo_<version>_<arch>.deb
+# from the install rules, for /usr. Only what the package holds is built;
+# CMAKE_SKIP_INSTALL_ALL_DEPENDENCY keeps CPack from building the tests too.
+# The program, which may listen on a privileged port, is built with the
+# hardening flags Debian builds its own packages with.
+package: package-deps
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B $(PACKAGE_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD_DIR) --parallel $(JOBS) --target kelmo-install-files
+	cd $(PACKAGE_BUILD_DIR) && cpack -G DEB
+
+package-deps:
+	@$(MAKE) --no-print-directory install-packages WANTED="$(PACKAGES) $(PACKAGE_PACKAGES)"
 
 # Renders the windows, without a display, into docs/.
 screenshots: build
