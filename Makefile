@@ -4,10 +4,16 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 PREFIX ?= /usr/local
+# Parallel compile jobs: one per core, so a build does not swamp the machine.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev
 # The tests also check the desktop entry and the AppStream file with the
 # freedesktop validators.
 TEST_PACKAGES := desktop-file-utils appstream
+# dpkg-shlibdeps works out the Debian package's library dependencies, and
+# CPack runs file to find the programs among the packed files.
+PACKAGE_PACKAGES := dpkg-dev file
+PACKAGE_BUILD_DIR ?= build-pkg
 # libFuzzer comes with clang's runtime.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
@@ -16,13 +22,17 @@ SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp
 
-.PHONY: run test build deps test-deps install screenshots check-sanitize fuzz fuzz-replay bench clean
+.PHONY: run test build build-game configure deps test-deps install package package-deps screenshots check-sanitize fuzz fuzz-replay bench clean
 
-run: build
+# Checks for a display before installing or building anything, then builds
+# the game alone: the tests and tools are not needed to play. The build runs
+# as a sub-make so that the check comes first even under make -j.
+run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 		echo "make run: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start Kelmo from a desktop session."; \
 		exit 1; \
 	fi
+	@$(MAKE) --no-print-directory build-game
 	./$(BUILD_DIR)/kelmo
 
 test: test-deps build
@@ -32,6 +42,23 @@ test: test-deps build
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
+# Builds the Debian package $(PACKAGE_BUILD_DIR)/kelmo_<version>_<arch>.deb
+# from the install rules, for /usr. Only what the package holds is built;
+# CMAKE_SKIP_INSTALL_ALL_DEPENDENCY keeps CPack from building the tests too.
+# The program, which may listen on a privileged port, is built with the
+# hardening flags Debian builds its own packages with.
+package: package-deps
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B $(PACKAGE_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD_DIR) --parallel $(JOBS) --target kelmo-install-files
+	cd $(PACKAGE_BUILD_DIR) && cpack -G DEB
+
+package-deps:
+	@$(MAKE) --no-print-directory install-packages WANTED="$(PACKAGES) $(PACKAGE_PACKAGES)"
+
 # Renders the windows, without a display, into docs/.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/kelmo-screenshots docs
@@ -39,12 +66,12 @@ screenshots: build
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 check-sanitize: test-deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=ON
-	cmake --build build-sanitize --parallel
+	cmake --build build-sanitize --parallel $(JOBS)
 	cd build-sanitize && $(SANITIZER_ENV) ctest --output-on-failure
 
 build-fuzz/kelmo-fuzz: fuzz-deps FORCE
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DKELMO_FUZZ=ON
-	cmake --build build-fuzz --parallel --target kelmo-fuzz
+	cmake --build build-fuzz --parallel $(JOBS) --target kelmo-fuzz
 
 # Runs the network receive fuzzer for FUZZ_SECONDS (default 60). New inputs
 # go to build-fuzz/corpus; a failing input is written to build-fuzz/.
@@ -67,9 +94,15 @@ FORCE:
 bench: build
 	cd $(BUILD_DIR)/bench && QT_QPA_PLATFORM=offscreen ./kelmo-bench ./kelmo-startup-probe ./bare-window-probe
 
-build: deps
+# Everything: the game, the icon theme, the tests and the tools.
+build: configure
+	cmake --build $(BUILD_DIR) --parallel $(JOBS)
+
+build-game: configure
+	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target kelmo
+
+configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
-	cmake --build $(BUILD_DIR) --parallel
 
 # Installs only the packages that are not installed yet.
 deps:

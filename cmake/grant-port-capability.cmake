@@ -5,6 +5,15 @@ if(NOT CMAKE_HOST_SYSTEM_NAME STREQUAL "Linux")
     return()
 endif()
 
+# A staged install (DESTDIR set, as CPack does too) is packed or copied
+# elsewhere, which usually drops a file's capabilities (tar and dpkg do):
+# whatever installs the package grants it there, as the Debian package's
+# postinst does.
+if(NOT "$ENV{DESTDIR}" STREQUAL "")
+    message(STATUS "Staged install: cap_net_bind_service is left for the package's installation to grant to ${CMAKE_INSTALL_PREFIX}/bin/kelmo")
+    return()
+endif()
+
 execute_process(COMMAND id -u OUTPUT_VARIABLE kelmo_uid OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 find_program(kelmo_setcap setcap PATHS /usr/sbin /sbin)
 set(kelmo_granted FALSE)
