@@ -1,4 +1,5 @@
 #include "about/form2.h"
+#include "testmain.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -114,5 +115,5 @@ void TestAbout::closing()
     QVERIFY(!about.isVisible());
 }
 
-QTEST_MAIN(TestAbout)
+KELMO_TEST(TestAbout)
 #include "tst_about.moc"

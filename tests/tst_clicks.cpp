@@ -4,6 +4,7 @@
 #include "game/boardcell.h"
 #include "game/form1.h"
 #include "net/winsock.h"
+#include "testmain.h"
 
 #include <QTcpSocket>
 #include <QtTest>
@@ -297,5 +298,5 @@ void TestClicks::networkMovesReachThePeer()
     QVERIFY(!form.mnuComMove->isEnabled());
 }
 
-QTEST_MAIN(TestClicks)
+KELMO_TEST(TestClicks)
 #include "tst_clicks.moc"

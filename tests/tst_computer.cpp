@@ -4,6 +4,7 @@
 #include "formboard.h"
 #include "game/boardcell.h"
 #include "game/form1.h"
+#include "testmain.h"
 
 #include <QtTest>
 
@@ -145,5 +146,5 @@ void TestComputer::computerMove()
     }
 }
 
-QTEST_MAIN(TestComputer)
+KELMO_TEST(TestComputer)
 #include "tst_computer.moc"

@@ -4,6 +4,7 @@
 #include "game/boardcell.h"
 #include "game/form1.h"
 #include "toolkit/pictures.h"
+#include "testmain.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -195,5 +196,5 @@ void TestDesktop::accessibleLabels()
     QCOMPARE(toolkit.modalTitles.size(), 1);
 }
 
-QTEST_MAIN(TestDesktop)
+KELMO_TEST(TestDesktop)
 #include "tst_desktop.moc"

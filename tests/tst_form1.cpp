@@ -3,6 +3,7 @@
 #include "formboard.h"
 #include "game/boardcell.h"
 #include "game/form1.h"
+#include "testmain.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -272,5 +273,5 @@ void TestForm1::labelsShowPlainText()
     QCOMPARE(form.Label2->textFormat(), Qt::PlainText);
 }
 
-QTEST_MAIN(TestForm1)
+KELMO_TEST(TestForm1)
 #include "tst_form1.moc"

@@ -3,6 +3,7 @@
 #include "faketoolkit.h"
 #include "game/boardcell.h"
 #include "game/form1.h"
+#include "testmain.h"
 
 #include <QtTest>
 
@@ -49,5 +50,5 @@ void TestHiDpi::windowIsTwiceTheSize()
     QCOMPARE(shot.pixelColor(2 * 64, 2 * 45), QColor(Qt::black));
 }
 
-QTEST_MAIN(TestHiDpi)
+KELMO_TEST(TestHiDpi)
 #include "tst_hidpi.moc"

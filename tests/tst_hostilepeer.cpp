@@ -2,6 +2,7 @@
 // on 127.0.0.1: whatever it sends, the player keeps the window.
 
 #include "networkplayer.h"
+#include "testmain.h"
 
 #include <QTcpServer>
 
@@ -263,5 +264,5 @@ void TestHostilePeer::listenFailureNamesTheRemedy()
     QVERIFY2(!taken.contains("setcap"), qPrintable(taken));
 }
 
-QTEST_MAIN(TestHostilePeer)
+KELMO_TEST(TestHostilePeer)
 #include "tst_hostilepeer.moc"

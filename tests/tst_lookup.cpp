@@ -1,6 +1,7 @@
 #include "faketoolkit.h"
 #include "fakesocketapi.h"
 #include "game/form1.h"
+#include "testmain.h"
 
 #include <QtTest>
 
@@ -176,5 +177,5 @@ void TestLookup::reachableFirst()
     QCOMPARE(result.value(0), first);
 }
 
-QTEST_MAIN(TestLookup)
+KELMO_TEST(TestLookup)
 #include "tst_lookup.moc"

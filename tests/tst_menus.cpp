@@ -4,6 +4,7 @@
 #include "game/boardcell.h"
 #include "game/form1.h"
 #include "net/winsock.h"
+#include "testmain.h"
 
 #include <QLabel>
 #include <QTcpServer>
@@ -250,5 +251,5 @@ void TestMenus::about()
     QVERIFY(lines.contains("Kelmo"));
 }
 
-QTEST_MAIN(TestMenus)
+KELMO_TEST(TestMenus)
 #include "tst_menus.moc"

@@ -1,6 +1,7 @@
 #include "game/boardcell.h"
 #include "net/peermessage.h"
 #include "networkplayer.h"
+#include "testmain.h"
 
 class TestNetwork : public QObject
 {
@@ -395,5 +396,5 @@ void TestNetwork::peerLeavingWhileTheInputBoxIsOpen()
     QVERIFY(waiting.form->mnusubGame[Form1::ConnectToOpponent]->isChecked());
 }
 
-QTEST_MAIN(TestNetwork)
+KELMO_TEST(TestNetwork)
 #include "tst_network.moc"

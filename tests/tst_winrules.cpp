@@ -1,5 +1,6 @@
 #include "boardtext.h"
 #include "rules/winrules.h"
+#include "testmain.h"
 
 #include <QtTest>
 
@@ -90,5 +91,5 @@ void TestWinRules::findWin()
     QCOMPARE(result->stroke, stroke);
 }
 
-QTEST_APPLESS_MAIN(TestWinRules)
+KELMO_TEST(TestWinRules)
 #include "tst_winrules.moc"

@@ -1,4 +1,5 @@
 #include "net/winsock.h"
+#include "testmain.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -314,5 +315,5 @@ void TestWinsock::unansweredAttemptTimesOut()
     ::close(fd);
 }
 
-QTEST_MAIN(TestWinsock)
+KELMO_TEST(TestWinsock)
 #include "tst_winsock.moc"
