@@ -43,14 +43,15 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # Builds the Debian package $(PACKAGE_BUILD_DIR)/kelmo_<version>_<arch>.deb
-# from the install rules, for /usr. Only what the package holds is built;
+# from the install rules, for /usr, with the program in /usr/games where
+# Debian keeps its games. Only what the package holds is built;
 # CMAKE_SKIP_INSTALL_ALL_DEPENDENCY keeps CPack from building the tests too.
 # The program, which may listen on a privileged port, is built with the
 # hardening flags Debian builds its own packages with.
 package: package-deps
 	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
 	cmake -S . -B $(PACKAGE_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-		-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+		-DCMAKE_INSTALL_BINDIR=games -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
 		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(PACKAGE_BUILD_DIR) --parallel $(JOBS) --target kelmo-install-files

@@ -1,6 +1,7 @@
 # Runs at install time: grants the installed program the capability to
 # listen on port 1007, a port below 1024, when installing as root on Linux.
-set(kelmo_binary "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin/kelmo")
+# KELMO_INSTALL_BINDIR is set by the install rules just before.
+set(kelmo_binary "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${KELMO_INSTALL_BINDIR}/kelmo")
 if(NOT CMAKE_HOST_SYSTEM_NAME STREQUAL "Linux")
     return()
 endif()
@@ -10,7 +11,7 @@ endif()
 # whatever installs the package grants it there, as the Debian package's
 # postinst does.
 if(NOT "$ENV{DESTDIR}" STREQUAL "")
-    message(STATUS "Staged install: cap_net_bind_service is left for the package's installation to grant to ${CMAKE_INSTALL_PREFIX}/bin/kelmo")
+    message(STATUS "Staged install: cap_net_bind_service is left for the package's installation to grant to ${CMAKE_INSTALL_PREFIX}/${KELMO_INSTALL_BINDIR}/kelmo")
     return()
 endif()
 

@@ -37,13 +37,9 @@ add_dependencies(kelmo-install-files kelmo kelmo-icon-theme)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/gz/kelmo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 # Files for the Debian package alone, left out of a plain `cmake --install`:
-# the copyright and changelog every package carries, and a lintian override
-# (the file says why).
+# the copyright and changelog every package carries.
 install(FILES ${KELMO_PACKAGE_FILES}/copyright ${CMAKE_CURRENT_BINARY_DIR}/gz/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kelmo
-        COMPONENT debian EXCLUDE_FROM_ALL)
-install(FILES ${KELMO_PACKAGE_FILES}/lintian-overrides
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME kelmo
         COMPONENT debian EXCLUDE_FROM_ALL)
 
 # --- The package ---------------------------------------------------------
@@ -70,7 +66,8 @@ Play against the built-in computer player, with two people at one machine,
 or with two copies of Kelmo on two machines over TCP port 1007. The package
 lets any user wait for an opponent on that port.]])
 # Under /usr whatever the build folder's prefix: the postinst names
-# /usr/bin/kelmo.
+# /usr/games/kelmo (`make package` sets the games folder as Debian keeps
+# its games there).
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
