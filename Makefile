@@ -8,8 +8,9 @@ PREFIX ?= /usr/local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make qt6-base-dev
 # The tests also check the desktop entry and the AppStream file with the
-# freedesktop validators.
-TEST_PACKAGES := desktop-file-utils appstream
+# freedesktop validators, and switch accessibility on through Qt's private
+# platform interface to see the events a screen reader gets.
+TEST_PACKAGES := desktop-file-utils appstream qt6-base-private-dev
 # dpkg-shlibdeps works out the Debian package's library dependencies, and
 # CPack runs file to find the programs among the packed files.
 PACKAGE_PACKAGES := dpkg-dev file

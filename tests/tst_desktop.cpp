@@ -1,13 +1,20 @@
+#include "about/form2.h"
 #include "boardtext.h"
+#include "fakesocketapi.h"
 #include "faketoolkit.h"
 #include "game/boardarea.h"
 #include "game/boardcell.h"
 #include "game/form1.h"
-#include "toolkit/pictures.h"
 #include "testmain.h"
+#include "toolkit/pictures.h"
+#include "toolkit/placement.h"
+#include "toolkit/qttoolkit.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
@@ -31,6 +38,14 @@ private slots:
     void arrowKeysStopAtTheEdges();
     void accessibleCells();
     void accessibleLabels();
+    void whiteAreasUnderADarkPalette_data();
+    void whiteAreasUnderADarkPalette();
+    void longHostNamesKeepTheState_data();
+    void longHostNamesKeepTheState();
+    void boxesOpenClearOfTheWindow_data();
+    void boxesOpenClearOfTheWindow();
+    void resultBoxLeavesTheBoardInSight();
+    void desktopShortcuts();
 
 private:
     static QString accessibleName(QObject *object)
@@ -86,7 +101,7 @@ void TestDesktop::svgIconMatchesTheRaster()
     QCOMPARE(icon.size(), QSize(48, 48));
     QCOMPARE(icon.pixelColor(12, 12), QColor(Qt::black)); // the crossing of an X
     QCOMPARE(icon.pixelColor(36, 36), QColor(Qt::black));
-    QCOMPARE(icon.pixelColor(24, 24), QColor(Qt::white));
+    QCOMPARE(icon.pixelColor(24, 24).alpha(), 0); // the marks stand on nothing
 }
 
 void TestDesktop::keyboardPlay()
@@ -194,6 +209,148 @@ void TestDesktop::accessibleLabels()
     };
     form.mnuAbout_Click();
     QCOMPARE(toolkit.modalTitles.size(), 1);
+}
+
+void TestDesktop::whiteAreasUnderADarkPalette_data()
+{
+    QTest::addColumn<bool>("changedWhileRunning");
+    QTest::newRow("dark from the start") << false;
+    QTest::newRow("switched to dark while running") << true;
+}
+
+// The board and the About window stay white with black text and lines; the
+// menus and the button follow the desktop.
+void TestDesktop::whiteAreasUnderADarkPalette()
+{
+    QFETCH(bool, changedWhileRunning);
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(36, 36, 36)}, {QPalette::WindowText, QColor(238, 238, 238)},
+                                {QPalette::Button, QColor(48, 48, 48)}, {QPalette::ButtonText, QColor(238, 238, 238)}})
+        dark.setColor(role, colour);
+    if (!changedWhileRunning)
+        QApplication::setPalette(dark);
+
+    FakeToolkit toolkit;
+    Form1 form(toolkit);
+    Form2 about;
+    form.Label1->setText(QStringLiteral("alpha Waiting..."));
+    if (changedWhileRunning)
+        QApplication::setPalette(dark);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    const QImage shot = form.centralWidget()->grab().toImage();
+    const auto at = [&](int x, int y) { return shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio()); };
+    QCOMPARE(at(64, 45), QColor(Qt::black));  // a grid line
+    QCOMPARE(at(150, 150), QColor(Qt::white)); // the area beside the board
+    QImage status = form.Label1->grab().toImage();
+    int darkest = 255;
+    for (int x = 0; x < status.width(); ++x)
+        darkest = std::min(darkest, status.pixelColor(x, status.height() / 2).lightness());
+    QVERIFY2(darkest < 100, "the status text is drawn dark on white");
+    QCOMPARE(status.pixelColor(status.width() - 1, 0), QColor(Qt::white));
+
+    for (QLabel *label : about.findChildren<QLabel *>())
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(about.palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(about.Command1->palette().color(QPalette::ButtonText), QColor(238, 238, 238));
+    QCOMPARE(form.menuBar()->palette().color(QPalette::Window), QColor(36, 36, 36));
+    QApplication::setPalette(original);
+}
+
+void TestDesktop::longHostNamesKeepTheState_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("kept"); // what the line must still show
+    QTest::addColumn<int>("cuts");
+
+    const QString bob = QStringLiteral("bob-desktop-workstation");
+    const QString alice = QStringLiteral("alice-laptop-workstation");
+    QTest::newRow("short enough") << "alpha Connected beta" << QStringList{"alpha Connected beta"} << 0;
+    QTest::newRow("waiting") << bob + " Waiting..." << QStringList{"bob", " Waiting..."} << 1;
+    QTest::newRow("connecting") << bob + " Connecting" << QStringList{"bob", " Connecting"} << 1;
+    QTest::newRow("connected, both long") << bob + " Connected " + alice << QStringList{" Connected "} << 2;
+    QTest::newRow("connected, only the opponent long") << "me Connected " + alice << QStringList{"me Connected "} << 1;
+}
+
+void TestDesktop::longHostNamesKeepTheState()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, kept);
+    QFETCH(int, cuts);
+
+    FakeToolkit toolkit;
+    Form1 form(toolkit);
+    form.Label1->setText(text);
+    QCOMPARE(form.Label1->text(), text);
+    QCOMPARE(form.Label1->toolTip(), text);
+    QCOMPARE(accessibleName(form.Label1), text);
+
+    const int width = form.Label1->contentsRect().width();
+    const QString shown = StatusLabel::fitted(text, form.Label1->fontMetrics(), width);
+    QVERIFY2(form.Label1->fontMetrics().horizontalAdvance(shown) <= width, qPrintable(shown));
+    QCOMPARE(shown.count(QChar(0x2026)), cuts);
+    for (const QString &part : kept)
+        QVERIFY2(shown.contains(part), qPrintable(shown + " lacks " + part));
+}
+
+void TestDesktop::boxesOpenClearOfTheWindow_data()
+{
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QPoint>("place");
+    // A 300 x 120 box on a 1000 x 800 screen, 8 pixels away from the window.
+    QTest::newRow("room below") << QRect(100, 100, 200, 250) << QPoint(49, 358);
+    QTest::newRow("at the bottom: to the right") << QRect(100, 600, 200, 200) << QPoint(308, 600);
+    QTest::newRow("bottom right: to the left") << QRect(750, 600, 250, 200) << QPoint(442, 600);
+    QTest::newRow("bottom, no room beside: above") << QRect(0, 600, 1000, 200) << QPoint(349, 472);
+    QTest::newRow("filling the screen: below, on the screen") << QRect(0, 0, 1000, 800) << QPoint(349, 680);
+}
+
+void TestDesktop::boxesOpenClearOfTheWindow()
+{
+    QFETCH(QRect, window);
+    QFETCH(QPoint, place);
+    QCOMPARE(placeClearOf(window, QSize(300, 120), QRect(0, 0, 1000, 800)), place);
+}
+
+// The real toolkit opens a result box where the board stays in sight.
+void TestDesktop::resultBoxLeavesTheBoardInSight()
+{
+    FakeToolkit fake;
+    Form1 form(fake);
+    form.move(100, 100);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    QRect box;
+    QTimer::singleShot(0, this, [&] {
+        if (QWidget *shown = QApplication::activeModalWidget()) {
+            box = shown->frameGeometry();
+            shown->close();
+        }
+    });
+    QtToolkit qt;
+    Toolkit &toolkit = qt;
+    toolkit.messageBox(QStringLiteral("You Win"));
+    QVERIFY(box.isValid());
+    QVERIFY2(!box.intersects(form.frameGeometry()), qPrintable(QStringLiteral("box at %1,%2").arg(box.x()).arg(box.y())));
+}
+
+void TestDesktop::desktopShortcuts()
+{
+    FakeToolkit toolkit;
+    Form1 form(toolkit);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.Image1_Click(0);
+    QVERIFY(form.board() != boardFromText(QStringLiteral(".........")));
+    QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(textFromBoard(form.board()), QStringLiteral("........."));
+    QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!form.isVisible());
 }
 
 KELMO_TEST(TestDesktop)

@@ -1,5 +1,7 @@
 // Renders the main window in a few states, and the About window, into PNG
-// files for the documentation. Runs without a display.
+// files for the documentation. Runs without a display, at four device
+// pixels per pixel (QT_SCALE_FACTOR, unless set already), so that the small
+// window makes pictures wide enough for a software centre.
 
 #include "about/form2.h"
 #include "game/form1.h"
@@ -28,6 +30,8 @@ bool save(QWidget &widget, const QString &file)
 
 int main(int argc, char *argv[])
 {
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", "4");
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: kelmo-screenshots DIR\n");

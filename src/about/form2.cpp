@@ -33,10 +33,7 @@ Form2::Form2(QWidget *parent)
     setWindowIcon(pictures::windowIcon());
     setFixedSize(201, 169);
 
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    makeWhiteArea(this);
 
     Label3 = createLine(this, kAppTitle, Qt::AlignHCenter, 16);
     Label1 = createLine(this, QStringLiteral("BY : The Kelmo developers"), Qt::AlignHCenter, 48);

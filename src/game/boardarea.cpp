@@ -1,18 +1,17 @@
 #include "game/boardarea.h"
 
+#include "game/boardaccessible.h"
 #include "game/boardcell.h"
+#include "toolkit/colours.h"
 
 #include <QKeyEvent>
 
 BoardArea::BoardArea(QWidget *parent)
     : QWidget(parent)
 {
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    makeWhiteArea(this);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(tr("Board"));
+    boardaccessible::install();
 }
 
 QRect BoardArea::cellGeometry(int index)
@@ -46,8 +45,11 @@ bool BoardArea::focusFrameShown() const
 void BoardArea::moveFocus(int index)
 {
     m_keyboardUsed = true;
+    const bool moved = m_focusCell != index;
     m_focusCell = index;
     showFocusFrame();
+    if (moved && hasFocus() && m_cells[index])
+        boardaccessible::focusMoved(m_cells[index]);
 }
 
 void BoardArea::showFocusFrame()
@@ -97,6 +99,9 @@ void BoardArea::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
     showFocusFrame();
+    // For a screen reader, the focus is on the framed cell.
+    if (m_cells[m_focusCell])
+        boardaccessible::focusMoved(m_cells[m_focusCell]);
 }
 
 void BoardArea::focusOutEvent(QFocusEvent *event)

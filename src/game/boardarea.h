@@ -30,6 +30,7 @@ public:
 
     // The cells whose focus frame this area moves.
     void setCells(const std::array<BoardCell *, 9> &cells);
+    BoardCell *cell(int index) const { return m_cells[index]; }
 
     int focusCell() const { return m_focusCell; }
     // The frame shows once the keyboard has been used on the board.

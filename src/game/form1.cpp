@@ -4,8 +4,8 @@
 #include "game/boardcell.h"
 #include "toolkit/pictures.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QMenuBar>
 
 using kelmo::Mark;
@@ -24,11 +24,9 @@ std::function<QPixmap()> drawMark(Mark mark, std::optional<Stroke> stroke)
     return [mark, stroke, ratio = screenPixelRatio()] { return pictures::mark(mark, stroke, ratio); };
 }
 
-QLabel *createStatusLabel(QWidget *area, const QRect &geometry)
+StatusLabel *createStatusLabel(QWidget *area, const QRect &geometry)
 {
-    auto *label = new QLabel(area);
-    // The text may come from the network: never interpret it as markup.
-    label->setTextFormat(Qt::PlainText);
+    auto *label = new StatusLabel(area);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
     label->setGeometry(geometry);

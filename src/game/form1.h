@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/statuslabel.h"
 #include "net/moveexchange.h"
 #include "rules/winrules.h"
 #include "toolkit/picture.h"
@@ -12,7 +13,6 @@
 class BoardArea;
 class BoardCell;
 class QAction;
-class QLabel;
 
 // The main window: the board, its picture holders, the two status lines,
 // the menus, and the game state that every handler works on. The
@@ -67,8 +67,8 @@ public:
 
     // --- Controls ---
     std::array<BoardCell *, 9> Image1{};
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
+    StatusLabel *Label1 = nullptr;
+    StatusLabel *Label2 = nullptr;
     std::array<QAction *, 10> mnusubGame{}; // indexed by GameItem
     QAction *mnuComMove = nullptr;
     QAction *mnuAbout = nullptr;

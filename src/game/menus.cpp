@@ -5,7 +5,6 @@
 #include "about/form2.h"
 #include "net/winsock.h"
 
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -15,7 +14,8 @@ void Form1::createMenus()
 
     QMenu *mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
     mnusubGame[New] = mnuGame->addAction(QStringLiteral("&New"));
-    mnusubGame[New]->setShortcut(Qt::Key_F2);
+    // F2 as ever, and the desktop's usual Ctrl+N as well.
+    mnusubGame[New]->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
     mnusubGame[2] = mnuGame->addSeparator();
     mnusubGame[NormalModeHeading] = mnuGame->addAction(QStringLiteral("Normal Mode"));
     // The leading blanks indent the modes under their headings.
@@ -38,6 +38,14 @@ void Form1::createMenus()
     connect(mnuComMove, &QAction::triggered, this, &Form1::mnuComMove_Click);
     mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
     connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
+
+    // The desktop's usual Ctrl+Q quits; it belongs to the window, not to a
+    // menu.
+    auto *quit = new QAction(this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
 }
 
 Form1::Mode Form1::mode() const

@@ -6,7 +6,6 @@
 #include "computer/computerplayer.h"
 
 #include <QAction>
-#include <QLabel>
 
 #include <utility>
 

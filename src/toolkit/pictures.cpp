@@ -105,8 +105,9 @@ QPixmap mark(kelmo::Mark mark, std::optional<kelmo::Stroke> stroke, qreal device
 
 QImage iconImage(int side)
 {
+    // The marks stand on nothing, so they look right on light and dark panels.
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.scale(side / kIconUnits, side / kIconUnits);
     for (int row = 0; row < 2; ++row) {
@@ -123,8 +124,7 @@ QImage iconImage(int side)
 QString iconSvg()
 {
     QString svg = QStringLiteral(
-        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 %1 %1\">\n"
-        "  <rect width=\"%1\" height=\"%1\" fill=\"#ffffff\" stroke=\"none\"/>\n")
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 %1 %1\">\n")
                       .arg(number(kIconUnits));
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 2; ++column) {
