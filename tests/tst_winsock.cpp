@@ -29,6 +29,16 @@ private slots:
     void unansweredAttemptTimesOut();
 
 private:
+    // `client` connected to a raw `peer` that `opponent` accepted.
+    static void connectClient(QTcpServer &opponent, Winsock &client, QTcpSocket *&peer)
+    {
+        QVERIFY(opponent.listen(QHostAddress::LocalHost));
+        client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
+        QTRY_COMPARE(client.state(), Winsock::State::Connected);
+        QTRY_VERIFY(opponent.hasPendingConnections());
+        peer = opponent.nextPendingConnection();
+    }
+
     // Every failure the watched objects report, in order.
     QStringList reports;
     void watch(std::initializer_list<Winsock *> objects)
@@ -99,12 +109,10 @@ void TestWinsock::connectAndTalk()
 void TestWinsock::twoSendsReadByOneGetData()
 {
     QTcpServer opponent;
-    QVERIFY(opponent.listen(QHostAddress::LocalHost));
     Winsock client;
-    client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
-    QTRY_COMPARE(client.state(), Winsock::State::Connected);
-    QTRY_VERIFY(opponent.hasPendingConnections());
-    QTcpSocket *peer = opponent.nextPendingConnection();
+    QTcpSocket *peer = nullptr;
+    connectClient(opponent, client, peer);
+    QVERIFY(peer);
 
     peer->write("alpha");
     peer->write("3");
@@ -115,12 +123,10 @@ void TestWinsock::twoSendsReadByOneGetData()
 void TestWinsock::oneArrivalAtATime()
 {
     QTcpServer opponent;
-    QVERIFY(opponent.listen(QHostAddress::LocalHost));
     Winsock client;
-    client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
-    QTRY_COMPARE(client.state(), Winsock::State::Connected);
-    QTRY_VERIFY(opponent.hasPendingConnections());
-    QTcpSocket *peer = opponent.nextPendingConnection();
+    QTcpSocket *peer = nullptr;
+    connectClient(opponent, client, peer);
+    QVERIFY(peer);
 
     // The first arrival is left waiting, as while the window shows a
     // dialog, and handed over again later. Its handler then waits in an

@@ -126,7 +126,7 @@ class AreaInterface : public QAccessibleWidget
 {
 public:
     explicit AreaInterface(BoardArea *area)
-        : QAccessibleWidget(area, QAccessible::Client)
+        : QAccessibleWidget(area, QAccessible::Pane)
     {
     }
 
