@@ -20,6 +20,7 @@ private slots:
     void connectAndTalk();
     void twoSendsReadByOneGetData();
     void oneArrivalAtATime();
+    void waitingArrivalsAreBounded();
     void unacceptedRequestIsRefused();
     void closeIsHarmless();
     void listenAgainKeepsListening();
@@ -150,6 +151,38 @@ void TestWinsock::oneArrivalAtATime()
     client.redeliver();
     QTRY_COMPARE(taken, (QStringList{"3", "4"}));
     QCOMPARE(deepest, 1);
+}
+
+// A peer that sends byte after byte while nothing is taken fills at most
+// kMaxArrivals arrivals; the rest waits with the system, and comes once
+// those have been taken.
+void TestWinsock::waitingArrivalsAreBounded()
+{
+    QTcpServer opponent;
+    Winsock client;
+    QTcpSocket *peer = nullptr;
+    connectClient(opponent, client, peer);
+    QVERIFY(peer);
+    peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    for (qsizetype i = 1; i <= Winsock::kMaxArrivals; ++i) {
+        peer->write("5");
+        peer->flush();
+        QTRY_COMPARE(client.waitingArrivals(), i);
+    }
+    peer->write("6789");
+    peer->flush();
+    // It reaches the object's socket, but is not made an arrival.
+    auto *socket = client.findChild<QTcpSocket *>();
+    QVERIFY(socket);
+    QTRY_COMPARE(socket->bytesAvailable(), 4);
+    QCOMPARE(client.waitingArrivals(), Winsock::kMaxArrivals);
+
+    QStringList taken;
+    connect(&client, &Winsock::DataArrival, this, [&] { taken.append(client.GetData()); });
+    client.redeliver();
+    QTRY_COMPARE(taken.size(), Winsock::kMaxArrivals + 1);
+    QCOMPARE(taken.first(), QStringLiteral("5"));
+    QCOMPARE(taken.last(), QStringLiteral("6789"));
 }
 
 void TestWinsock::unacceptedRequestIsRefused()

@@ -5,6 +5,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <algorithm>
+
 namespace {
 
 // Incoming connections waiting to be accepted, by request ID. A request
@@ -165,13 +167,15 @@ void Winsock::onSocketError()
     }
 }
 
-// Each read is one arrival. While a full read's worth waits untaken, the
-// rest stays with the system, which makes a peer that floods us wait.
+// Each read is one arrival. While a full read's worth, or kMaxArrivals,
+// wait untaken, the rest stays with the system, which makes a peer that
+// floods us wait.
 void Winsock::onReadyRead()
 {
-    if (!m_socket || m_waitingBytes >= kReadChunk)
+    if (!m_socket || m_waitingBytes >= kReadChunk || m_arrivals.size() >= kMaxArrivals)
         return;
-    const QByteArray bytes = m_socket->read(kReadChunk - m_waitingBytes);
+    // Exactly what is there: an arrival keeps no more memory than it needs.
+    const QByteArray bytes = m_socket->read(std::min(m_socket->bytesAvailable(), kReadChunk - m_waitingBytes));
     if (bytes.isEmpty())
         return;
     m_arrivals.enqueue(bytes);

@@ -40,6 +40,8 @@ public:
     // The arrivals waiting to be taken hold at most this much; beyond it
     // the object stops reading, and the system makes the peer wait.
     static constexpr qint64 kReadChunk = 64 * 1024;
+    // And at most this many arrivals wait; a copy of the game sends a few.
+    static constexpr qsizetype kMaxArrivals = 256;
 
     explicit Winsock(QObject *parent = nullptr);
     ~Winsock() override;
@@ -61,8 +63,9 @@ public:
     // The oldest arrival not yet taken, one character per byte received;
     // empty when none waits.
     QString GetData();
-    // Bytes received and not yet taken.
+    // Bytes received and not yet taken, and in how many arrivals.
     qint64 BytesReceived() const { return m_waitingBytes; }
+    qsizetype waitingArrivals() const { return m_arrivals.size(); }
     // How many bytes GetData has handed over since the object was made.
     qint64 totalBytesTaken() const { return m_totalTaken; }
     // Stops listening or drops the connection, and what waits with it;

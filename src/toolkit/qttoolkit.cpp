@@ -4,17 +4,33 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTime>
 
+#include <algorithm>
+
 namespace {
 
-// Opens a dialog where it leaves the window that the player is using in
-// sight: a result box, for one, must not hide the struck line.
-void placeClearOfActiveWindow(QWidget &dialog)
+// The window the player is using: the active one, or, while none is (as
+// just after another dialog has closed), the main window.
+QWidget *playersWindow()
 {
-    const QWidget *window = QApplication::activeWindow();
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto main = std::find_if(windows.begin(), windows.end(), [](QWidget *window) {
+        return window->isVisible() && qobject_cast<QMainWindow *>(window);
+    });
+    return main != windows.end() ? *main : nullptr;
+}
+
+// Opens a dialog where it leaves the player's window in sight: a result
+// box, for one, must not hide the struck line.
+void placeClearOfPlayersWindow(QWidget &dialog)
+{
+    const QWidget *window = dialog.parentWidget();
     if (!window || !window->screen())
         return;
     dialog.adjustSize();
@@ -30,21 +46,20 @@ void placeClearOfActiveWindow(QWidget &dialog)
 void QtToolkit::messageBox(const QString &text, Icon icon, const QString &title)
 {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    title.isEmpty() ? kAppTitle : title, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    title.isEmpty() ? kAppTitle : title, text, QMessageBox::Ok, playersWindow());
     // Texts may come from the network: never interpret them as markup.
     box.setTextFormat(Qt::PlainText);
-    placeClearOfActiveWindow(box);
+    placeClearOfPlayersWindow(box);
     box.exec();
 }
 
 QString QtToolkit::inputBox(const QString &prompt, const QString &offered)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(playersWindow());
     dialog.setWindowTitle(kAppTitle);
     dialog.setLabelText(prompt);
     dialog.setTextValue(offered);
-    placeClearOfActiveWindow(dialog);
+    placeClearOfPlayersWindow(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
