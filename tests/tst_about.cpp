@@ -12,6 +12,7 @@ class TestAbout : public QObject
 
 private slots:
     void layout();
+    void linesFitALargeFont();
     void colours_data();
     void colours();
     void closing_data();
@@ -36,6 +37,22 @@ void TestAbout::layout()
     QCOMPARE(about.Label2->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     QCOMPARE(about.Command1->text(), QStringLiteral("OK"));
     QCOMPARE(about.Command1->geometry(), QRect(64, 136, 73, 25));
+}
+
+// Under a desktop font too large for the fixed window, every line is still
+// shown whole.
+void TestAbout::linesFitALargeFont()
+{
+    const QFont original = QApplication::font();
+    QFont large = original;
+    large.setPointSizeF(original.pointSizeF() * 1.6);
+    QApplication::setFont(large);
+    Form2 about;
+    QApplication::setFont(original);
+    for (QLabel *label : {about.Label3, about.Label1, about.Label2, about.Label13})
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                 qPrintable(label->text()));
+    QCOMPARE(about.size(), QSize(201, 169));
 }
 
 // Pointer paths: each step names where the pointer moves; the expected

@@ -20,6 +20,13 @@ QLabel *createLine(QWidget *parent, const QString &text, Qt::Alignment alignment
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
     label->setGeometry(8, top, 185, 17);
+    // The window keeps its size; where the desktop's font is too large for
+    // a line, that line's font is made just small enough to show it whole.
+    QFont font = label->font();
+    while (QFontMetrics(font).horizontalAdvance(text) > label->contentsRect().width() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != label->font())
+        label->setFont(font);
     return label;
 }
 
