@@ -82,14 +82,13 @@ void Form1::connectionReport(const QString &text, Report kind)
         QTimer::singleShot(0, this, &Form1::showReports);
 }
 
+// Shows the oldest report; the box's closing calls this again for the next.
 void Form1::showReports()
 {
     if (m_openDialogs > 0 || m_reports.isEmpty())
         return; // shown when the last dialog closes
     messageBox(m_reports.first(), Toolkit::Icon::Exclamation, kAppTitle);
     m_reports.removeFirst();
-    if (!m_reports.isEmpty())
-        QTimer::singleShot(0, this, &Form1::showReports);
 }
 
 void Form1::lookupMessage(const QString &text, Alert alert)

@@ -86,12 +86,20 @@ void Form1::mnusubGame_Click(int Index)
     switch (Index) {
     case New:
         ClearBoard();
-        if (mode() == Mode::OnePlayer)
+        switch (mode()) {
+        case Mode::OnePlayer:
             mnuComMove->setEnabled(true);
-        else if (mode() == Mode::Waiting)
+            break;
+        case Mode::Waiting:
             send(Side::Waiting, QStringLiteral("9"));
-        else if (mode() == Mode::Connecting)
+            break;
+        case Mode::Connecting:
             send(Side::Connecting, QStringLiteral("9"));
+            break;
+        case Mode::TwoPlayers:
+        case Mode::None:
+            break;
+        }
         break;
     case OnePlayer:
         startLocalMode(OnePlayer, true);
