@@ -154,8 +154,8 @@ void TestWinsock::oneArrivalAtATime()
 }
 
 // A peer that sends byte after byte while nothing is taken fills at most
-// kMaxArrivals arrivals; the rest waits with the system, and comes once
-// those have been taken.
+// kMaxArrivals arrivals, even when it leaves; the rest waits with the
+// system, and comes once those have been taken.
 void TestWinsock::waitingArrivalsAreBounded()
 {
     QTcpServer opponent;
@@ -176,13 +176,18 @@ void TestWinsock::waitingArrivalsAreBounded()
     QVERIFY(socket);
     QTRY_COMPARE(socket->bytesAvailable(), 4);
     QCOMPARE(client.waitingArrivals(), Winsock::kMaxArrivals);
+    // Nor when the peer leaves.
+    peer->disconnectFromHost();
+    QTRY_COMPARE(client.state(), Winsock::State::Closing);
+    QCOMPARE(client.waitingArrivals(), Winsock::kMaxArrivals);
 
     QStringList taken;
     connect(&client, &Winsock::DataArrival, this, [&] { taken.append(client.GetData()); });
+    connect(&client, &Winsock::Closed, this, [&] { taken.append(QStringLiteral("closed")); });
     client.redeliver();
-    QTRY_COMPARE(taken.size(), Winsock::kMaxArrivals + 1);
+    QTRY_COMPARE(taken.size(), Winsock::kMaxArrivals + 2);
     QCOMPARE(taken.first(), QStringLiteral("5"));
-    QCOMPARE(taken.last(), QStringLiteral("6789"));
+    QCOMPARE(taken.mid(taken.size() - 2), (QStringList{"6789", "closed"}));
 }
 
 void TestWinsock::unacceptedRequestIsRefused()

@@ -129,7 +129,13 @@ void Winsock::onConnected()
     if (m_state != State::Connecting)
         return;
     if (m_insideConnect) {
-        QMetaObject::invokeMethod(this, &Winsock::onConnected, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation = m_generation] {
+                if (generation == m_generation)
+                    onConnected();
+            },
+            Qt::QueuedConnection);
         return;
     }
     m_connectTimer.stop();
@@ -167,34 +173,38 @@ void Winsock::onSocketError()
     }
 }
 
-// Each read is one arrival. While a full read's worth, or kMaxArrivals,
-// wait untaken, the rest stays with the system, which makes a peer that
-// floods us wait.
 void Winsock::onReadyRead()
 {
-    if (!m_socket || m_waitingBytes >= kReadChunk || m_arrivals.size() >= kMaxArrivals)
-        return;
+    if (readArrival())
+        redeliver();
+}
+
+// Each read is one arrival. While a full read's worth, or kMaxArrivals,
+// wait untaken, the rest stays with the socket and the system, which makes
+// a peer that floods us wait. True when an arrival was added.
+bool Winsock::readArrival()
+{
+    if (!m_socket || m_waitingBytes >= kReadChunk || m_arrivals.size() >= kMaxArrivals
+        || m_socket->bytesAvailable() <= 0)
+        return false;
     // Exactly what is there: an arrival keeps no more memory than it needs.
     const QByteArray bytes = m_socket->read(std::min(m_socket->bytesAvailable(), kReadChunk - m_waitingBytes));
     if (bytes.isEmpty())
-        return;
-    m_arrivals.enqueue(bytes);
+        return false;
+    m_arrivals.enqueue({bytes, std::chrono::steady_clock::now()});
     m_waitingBytes += bytes.size();
-    redeliver();
+    return true;
 }
 
-// The peer has gone: what it sent before is kept for GetData, and Closed
-// follows once all of it has been taken.
+// The peer has gone. What it sent before is still handed over, within the
+// same bounds: the socket keeps what it had read until it is taken, and
+// Closed follows once all of it has been.
 void Winsock::peerGone(const QString &error)
 {
     if (m_state != State::Connected)
         return;
-    if (m_socket && m_socket->bytesAvailable() > 0) {
-        const QByteArray rest = m_socket->readAll();
-        m_arrivals.enqueue(rest);
-        m_waitingBytes += rest.size();
-    }
-    releaseSocket();
+    if (m_socket)
+        m_socket->disconnect(this);
     m_state = State::Closing;
     m_closeError = error;
     redeliver();
@@ -205,8 +215,9 @@ void Winsock::deliverData()
     // One DataArrival at a time, even when a handler spins an event loop.
     if (m_delivering)
         return;
-    if (m_arrivals.isEmpty()) {
+    if (m_arrivals.isEmpty() && !(m_state == State::Closing && readArrival())) {
         if (m_state == State::Closing) {
+            releaseSocket();
             m_state = State::Closed;
             emit Closed(m_closeError);
         }
@@ -215,7 +226,7 @@ void Winsock::deliverData()
     m_delivering = true;
     m_dataTaken = false;
     const QPointer<Winsock> self(this);
-    emit DataArrival(static_cast<qint32>(m_arrivals.head().size()));
+    emit DataArrival(static_cast<qint32>(m_arrivals.head().bytes.size()));
     if (!self)
         return;
     m_delivering = false;
@@ -224,7 +235,7 @@ void Winsock::deliverData()
     // cannot hold the window up. An arrival left untaken waits for
     // redeliver().
     if (m_dataTaken) {
-        onReadyRead();
+        readArrival();
         redeliver();
     }
 }
@@ -253,14 +264,16 @@ QString Winsock::GetData()
     if (m_arrivals.isEmpty())
         return {};
     m_dataTaken = true;
-    const QByteArray bytes = m_arrivals.dequeue();
-    m_waitingBytes -= bytes.size();
-    m_totalTaken += bytes.size();
-    return QString::fromLatin1(bytes);
+    const Arrival arrival = m_arrivals.dequeue();
+    m_waitingBytes -= arrival.bytes.size();
+    m_totalTaken += arrival.bytes.size();
+    m_lastTakenAt = arrival.readAt;
+    return QString::fromLatin1(arrival.bytes);
 }
 
 void Winsock::Close()
 {
+    ++m_generation;
     m_connectTimer.stop();
     releaseServer();
     releaseSocket();
@@ -303,5 +316,10 @@ void Winsock::fail(const QString &message)
     // Reported from the event loop, never from inside a socket's signal or
     // the caller's handler, so that a dialog shown for it cannot re-enter them.
     QMetaObject::invokeMethod(
-        this, [this, message] { emit ErrorOccurred(message); }, Qt::QueuedConnection);
+        this,
+        [this, message, generation = m_generation] {
+            if (generation == m_generation)
+                emit ErrorOccurred(message);
+        },
+        Qt::QueuedConnection);
 }

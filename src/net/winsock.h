@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <chrono>
+
 class QTcpServer;
 class QTcpSocket;
 
@@ -20,8 +22,10 @@ class QTcpSocket;
 // still handed over, in order, and only then is Closed raised.
 //
 // Failures never end the program and never leave the object unusable; each
-// one is reported once, by ErrorOccurred, from the event loop. The object
-// shows nothing itself: the window decides how to tell the player.
+// one is reported once, by ErrorOccurred, from the event loop, unless the
+// object is closed first. Close() ends everything the object was doing:
+// nothing it started before raises an event afterwards. The object shows
+// nothing itself: the window decides how to tell the player.
 class Winsock : public QObject
 {
     Q_OBJECT
@@ -68,6 +72,9 @@ public:
     qsizetype waitingArrivals() const { return m_arrivals.size(); }
     // How many bytes GetData has handed over since the object was made.
     qint64 totalBytesTaken() const { return m_totalTaken; }
+    // When the arrival that GetData handed over last was read from the
+    // network, which may be well before it was taken.
+    std::chrono::steady_clock::time_point lastArrivalTime() const { return m_lastTakenAt; }
     // Stops listening or drops the connection, and what waits with it;
     // harmless when closed.
     void Close();
@@ -116,9 +123,15 @@ private:
     void onConnectTimeout();
     void onSocketError();
     void onReadyRead();
+    bool readArrival();
     void peerGone(const QString &error);
     void deliverData();
     void fail(const QString &message);
+
+    struct Arrival {
+        QByteArray bytes;
+        std::chrono::steady_clock::time_point readAt;
+    };
 
     State m_state = State::Closed;
     quint16 m_localPort = 0;
@@ -127,8 +140,10 @@ private:
     QPointer<QTcpSocket> m_socket;
     QTimer m_connectTimer;
     bool m_insideConnect = false;
-    QQueue<QByteArray> m_arrivals;
+    QQueue<Arrival> m_arrivals;
     qint64 m_waitingBytes = 0;
+    std::chrono::steady_clock::time_point m_lastTakenAt;
+    quint64 m_generation = 0; // counts Close(): what was queued before it is void
     QString m_closeError;
     bool m_delivering = false;
     bool m_dataTaken = false;
