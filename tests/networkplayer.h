@@ -9,6 +9,7 @@
 #include "net/winsock.h"
 
 #include <QLabel>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -24,6 +25,9 @@ struct Player {
     {
         sockets.hostName = hostName;
         form = std::make_unique<Form1>(toolkit, port, &sockets);
+        // A test's peer sends its first move at once after its greeting,
+        // which no person could: it is not to be taken as more greeting.
+        form->setGreetingWindow(std::chrono::milliseconds(0));
     }
     QString board() const { return textFromBoard(form->board()); }
 };
@@ -42,5 +46,20 @@ inline void connectRawPeer(Player &waiting, QTcpSocket &peer, const QByteArray &
     peer.connectToHost(QHostAddress::LocalHost, waiting.form->wsListen->listeningPort());
     QCOMPARE(readExactly(peer, 5), QByteArray("alpha"));
     peer.write(greeting);
-    QTRY_VERIFY(!waiting.form->FirstData);
+    QTRY_VERIFY(waiting.form->opponentPresent());
+}
+
+// A connecting window, made with `host`'s port, and the raw peer it reached
+// there, greeted both ways.
+inline void connectToRawPeer(Player &connecting, QTcpServer &host, std::unique_ptr<QTcpSocket> &peer,
+                             const QByteArray &greeting = "beta")
+{
+    connecting.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
+    connecting.form->mnusubGame[Form1::ConnectToOpponent]->trigger();
+    QTRY_VERIFY(host.hasPendingConnections());
+    peer.reset(host.nextPendingConnection());
+    peer->setParent(nullptr);
+    QCOMPARE(readExactly(*peer, 5), QByteArray("alpha"));
+    peer->write(greeting);
+    QTRY_VERIFY(connecting.form->opponentPresent());
 }

@@ -1,13 +1,6 @@
-#include "boardtext.h"
-#include "faketoolkit.h"
 #include "formboard.h"
-#include "game/boardcell.h"
-#include "game/form1.h"
-#include "net/winsock.h"
+#include "networkplayer.h"
 #include "testmain.h"
-
-#include <QTcpSocket>
-#include <QtTest>
 
 class TestClicks : public QObject
 {
@@ -25,7 +18,6 @@ private slots:
     void refusedClicks();
     void networkRules_data();
     void networkRules();
-    void networkMovesReachThePeer();
 
 private:
     static void checkMode(Form1 &form, Form1::GameItem item)
@@ -190,10 +182,6 @@ void TestClicks::refusedClicks_data()
     QTest::newRow("one player: O to move") << Form1::OnePlayer << "........." << true << false << true << 0 << false;
     QTest::newRow("two players: game over") << Form1::TwoPlayers << "###OO...." << false << true << true << 5 << true;
     QTest::newRow("two players: struck") << Form1::TwoPlayers << "###OO...." << true << true << true << 2 << true;
-    QTest::newRow("waiting: out of turn") << Form1::WaitingForConnection << "X........" << true << false << false << 4 << false;
-    QTest::newRow("waiting: occupied") << Form1::WaitingForConnection << "X........" << true << true << true << 0 << false;
-    QTest::newRow("connecting: out of turn") << Form1::ConnectToOpponent << "X...O...." << true << true << false << 1 << false;
-    QTest::newRow("connecting: game over") << Form1::ConnectToOpponent << "###OO...." << false << false << true << 8 << false;
 }
 
 void TestClicks::refusedClicks()
@@ -228,74 +216,86 @@ void TestClicks::refusedClicks()
 void TestClicks::networkRules_data()
 {
     QTest::addColumn<Form1::GameItem>("mode");
+    QTest::addColumn<bool>("opponent"); // an opponent has greeted
     QTest::addColumn<QString>("board");
+    QTest::addColumn<bool>("gameOn");
     QTest::addColumn<bool>("xTurn");
     QTest::addColumn<bool>("firstMove");
     QTest::addColumn<int>("cell");
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("xTurnAfter");
+    QTest::addColumn<QString>("told");
 
-    QTest::newRow("waiting side opens") << Form1::WaitingForConnection << "........." << true << true << 4 << "....X...." << false;
-    QTest::newRow("waiting side on its turn") << Form1::WaitingForConnection << "X...O...." << true << false << 8 << "X...O...X" << false;
-    QTest::newRow("waiting side: first move after the opponent's") << Form1::WaitingForConnection << "....O...." << true << true << 0 << "X...O...." << false;
-    QTest::newRow("waiting side: first move, O's turn") << Form1::WaitingForConnection << "........." << false << true << 6 << "......X.." << false;
-    QTest::newRow("connecting side opens") << Form1::ConnectToOpponent << "........." << true << true << 2 << "..O......" << true;
-    QTest::newRow("connecting side on its turn") << Form1::ConnectToOpponent << "X........" << false << false << 4 << "X...O...." << true;
+    const Form1::GameItem waiting = Form1::WaitingForConnection;
+    const Form1::GameItem connecting = Form1::ConnectToOpponent;
+    QTest::newRow("waiting side opens") << waiting << true << "........." << true << true << true << 4 << "....X...." << false << "";
+    QTest::newRow("waiting side on its turn") << waiting << true << "X...O...." << true << true << false << 8 << "X...O...X" << false << "";
+    QTest::newRow("waiting side: first move after the opponent's") << waiting << true << "....O...." << true << true << true << 0 << "X...O...." << false << "";
+    QTest::newRow("waiting side: first move, O's turn") << waiting << true << "........." << true << false << true << 6 << "......X.." << false << "";
+    QTest::newRow("waiting side wins") << waiting << true << "XX..OO..." << true << true << false << 2 << "###.OO..." << false << "You Win";
+    QTest::newRow("waiting side: out of turn") << waiting << true << "X........" << true << false << false << 4 << "X........" << false << "";
+    QTest::newRow("waiting side: occupied") << waiting << true << "X........" << true << true << true << 0 << "X........" << true << "";
+    QTest::newRow("connecting side opens") << connecting << true << "........." << true << true << true << 2 << "..O......" << true << "";
+    QTest::newRow("connecting side on its turn") << connecting << true << "X........" << true << false << false << 4 << "X...O...." << true << "";
+    QTest::newRow("connecting side: out of turn") << connecting << true << "X...O...." << true << true << false << 1 << "X...O...." << true << "";
+    QTest::newRow("connecting side: game over") << connecting << true << "###OO...." << false << false << true << 8 << "###OO...." << false << "";
+    QTest::newRow("no opponent yet") << waiting << false << "........." << true << true << true << 4 << "........." << true << "No opponent is connected yet.";
 }
 
 void TestClicks::networkRules()
 {
     QFETCH(Form1::GameItem, mode);
+    QFETCH(bool, opponent);
     QFETCH(QString, board);
+    QFETCH(bool, gameOn);
     QFETCH(bool, xTurn);
     QFETCH(bool, firstMove);
     QFETCH(int, cell);
     QFETCH(QString, after);
     QFETCH(bool, xTurnAfter);
+    QFETCH(QString, told);
 
-    FakeToolkit toolkit;
-    Form1 form(toolkit);
-    checkMode(form, mode);
+    QTcpServer host;
+    QVERIFY(host.listen(QHostAddress::LocalHost));
+    Player player("alpha", mode == Form1::ConnectToOpponent ? host.serverPort() : 0);
+    Form1 &form = *player.form;
+    QTcpSocket waitingPeer;
+    std::unique_ptr<QTcpSocket> connectingPeer;
+    QTcpSocket *peer = &waitingPeer;
+    if (!opponent) {
+        form.mnusubGame[mode]->trigger();
+    } else if (mode == Form1::WaitingForConnection) {
+        connectRawPeer(player, waitingPeer);
+    } else {
+        connectToRawPeer(player, host, connectingPeer);
+        peer = connectingPeer.get();
+    }
+    QCOMPARE(form.opponentPresent(), opponent);
     setBoard(form, board);
+    form.GameOn = gameOn;
     form.XTurn = xTurn;
     form.FirstMove = firstMove;
 
+    // A move is sent before its result is shown.
+    QByteArray sentBeforeTold;
+    player.toolkit.onMessage = [&](const QString &) {
+        if (opponent && peer->waitForReadyRead(2000))
+            sentBeforeTold = peer->readAll();
+    };
     click(form, cell);
     QCOMPARE(textFromBoard(form.board()), after);
-    QCOMPARE(form.SendStr, QString::number(cell));
     QCOMPARE(form.XTurn, xTurnAfter);
-    QVERIFY(!form.FirstMove);
-    // Nobody is connected: the connection object says so, once.
-    QTRY_COMPARE(toolkit.messages.size(), 1);
-    QCOMPARE(toolkit.messages.first(),
-             (FakeToolkit::Shown{"The move was not sent: no opponent is connected.", Toolkit::Icon::Exclamation, "Kelmo"}));
-}
-
-void TestClicks::networkMovesReachThePeer()
-{
-    FakeToolkit toolkit;
-    Form1 form(toolkit, 0);
-    checkMode(form, Form1::WaitingForConnection);
-    form.wsListen->setLocalPort(0);
-    form.wsListen->Listen();
-    QVERIFY(form.wsListen->listeningPort() != 0);
-
-    QTcpSocket peer;
-    peer.connectToHost(QHostAddress::LocalHost, form.wsListen->listeningPort());
-    QTRY_COMPARE(form.wsServer->state(), Winsock::State::Connected);
-
-    // The winning move is sent before "You Win" is shown.
-    QByteArray receivedBeforeAnnouncement;
-    toolkit.onMessage = [&](const QString &) {
-        peer.waitForReadyRead(2000);
-        receivedBeforeAnnouncement = peer.readAll();
-    };
-    setBoard(form, "XX..OO...");
-    form.FirstMove = false;
-    click(form, 2);
-    QCOMPARE(toolkit.texts(), QStringList{"You Win"});
-    QCOMPARE(receivedBeforeAnnouncement, QByteArray("2"));
-    QVERIFY(!form.mnuComMove->isEnabled());
+    QCOMPARE(form.FirstMove, !opponent);
+    QCOMPARE(player.toolkit.texts(), told.isEmpty() ? QStringList() : QStringList{told});
+    if (!opponent)
+        return;
+    const QByteArray sent = after == board ? QByteArray() : QByteArray::number(cell);
+    if (told == "You Win")
+        QCOMPARE(sentBeforeTold, sent);
+    else
+        QCOMPARE(readExactly(*peer, sent.size()), sent);
+    QCoreApplication::processEvents();
+    QCOMPARE(peer->bytesAvailable(), 0);
 }
 
 KELMO_TEST(TestClicks)

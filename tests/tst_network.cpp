@@ -1,7 +1,14 @@
 #include "game/boardcell.h"
+#include "linkproxy.h"
 #include "net/peermessage.h"
 #include "networkplayer.h"
 #include "testmain.h"
+
+namespace {
+
+const QString kOutOfStep = QStringLiteral("The two boards are out of step. Choose New to start again on both.");
+
+} // namespace
 
 class TestNetwork : public QObject
 {
@@ -24,10 +31,15 @@ private slots:
     void receivedMessages();
     void markupGreetingIsPlainText();
     void secondConnectionIsRefused();
-    void opponentLeavingAndAnotherComing();
+    void opponentLeaving_data();
+    void opponentLeaving();
     void floodIsHandledInPieces();
     void newArrivingWhileAResultIsShown();
     void peerLeavingWhileTheInputBoxIsOpen();
+    void busyHostIsReported();
+    // Two windows over a link that holds, splits or merges what it carries.
+    void slowLink_data();
+    void slowLink();
 
 private:
     // A waiting and a connected window, greetings exchanged.
@@ -73,7 +85,8 @@ void TestNetwork::parseArrival()
     QStringList read;
     for (const PeerMessage &message : ::parseArrival(received, greetingDue)) {
         switch (message.kind) {
-        case PeerMessage::Kind::Greeting: read.append("greeting " + message.text); break;
+        case PeerMessage::Kind::Greeting:
+        case PeerMessage::Kind::GreetingContinued: read.append("greeting " + message.text); break;
         case PeerMessage::Kind::Move: read.append("move " + QString::number(message.cell)); break;
         case PeerMessage::Kind::NewGame: read.append("new"); break;
         case PeerMessage::Kind::Ignored: read.append("ignored"); break;
@@ -87,7 +100,7 @@ void TestNetwork::greetings()
     Player waiting("alpha", 0);
     std::unique_ptr<Player> connecting;
     connectPair(waiting, connecting);
-    QCOMPARE(waiting.form->Label2->text(), QStringLiteral("IP Address 10.0.0.1"));
+    QTRY_COMPARE(waiting.form->Label2->text(), QStringLiteral("IP Address 10.0.0.1"));
     QCOMPARE(connecting->form->Label2->text(), QString());
     QVERIFY(waiting.toolkit.messages.isEmpty());
     QVERIFY(connecting->toolkit.messages.isEmpty());
@@ -219,15 +232,16 @@ void TestNetwork::receivedMessages_data()
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<QString>("board");
     QTest::addColumn<bool>("xTurn");
+    QTest::addColumn<QStringList>("told");
 
-    QTest::newRow("one move") << QByteArray("3") << "...O....." << true;
-    QTest::newRow("two moves at once") << QByteArray("05") << "O....O..." << true;
-    QTest::newRow("a move and New") << QByteArray("49") << "........." << true;
-    QTest::newRow("New and a move") << QByteArray("94") << "....O...." << true;
-    QTest::newRow("text around a move is no move") << QByteArray("x-\n7 ?") << "........." << false;
-    QTest::newRow("numbers that are no cell") << QByteArray("\xff:/") << "........." << false;
-    QTest::newRow("occupied cell") << QByteArray("1") << ".X......." << false;
-    QTest::newRow("a winning line") << QByteArray("678") << ".X....###" << true;
+    QTest::newRow("one move") << QByteArray("3") << "...O....." << true << QStringList();
+    QTest::newRow("a move and New") << QByteArray("49") << "........." << true << QStringList();
+    QTest::newRow("New and a move") << QByteArray("94") << "....O...." << true << QStringList();
+    QTest::newRow("text around a move is no move") << QByteArray("x-\n7 ?") << "........." << false << QStringList();
+    QTest::newRow("numbers that are no cell") << QByteArray("\xff:/") << "........." << false << QStringList();
+    QTest::newRow("two moves at once") << QByteArray("05") << "O....O..." << true << QStringList{kOutOfStep};
+    QTest::newRow("occupied cell") << QByteArray("1") << ".X......." << false << QStringList{kOutOfStep};
+    QTest::newRow("a winning line") << QByteArray("678") << ".X....###" << true << QStringList{"You Lose", kOutOfStep};
 }
 
 void TestNetwork::receivedMessages()
@@ -235,6 +249,7 @@ void TestNetwork::receivedMessages()
     QFETCH(QByteArray, sent);
     QFETCH(QString, board);
     QFETCH(bool, xTurn);
+    QFETCH(QStringList, told);
 
     Player waiting("alpha", 0);
     QTcpSocket peer;
@@ -249,12 +264,7 @@ void TestNetwork::receivedMessages()
     peer.write(sent);
     QTRY_COMPARE(waiting.board(), board);
     QCOMPARE(waiting.form->XTurn, xTurn);
-    if (board.contains('#')) {
-        QCOMPARE(waiting.toolkit.texts(), QStringList{"You Lose"});
-        QVERIFY(waiting.form->mnuComMove->isEnabled() == false); // it was off in this mode anyway
-    } else {
-        QVERIFY(waiting.toolkit.messages.isEmpty());
-    }
+    QTRY_COMPARE(waiting.toolkit.texts(), told);
 }
 
 void TestNetwork::markupGreetingIsPlainText()
@@ -295,25 +305,48 @@ void TestNetwork::secondConnectionIsRefused()
     QVERIFY(waiting.toolkit.messages.isEmpty());
 }
 
-void TestNetwork::opponentLeavingAndAnotherComing()
+void TestNetwork::opponentLeaving_data()
 {
-    Player waiting("alpha", 0);
-    QTcpSocket peer;
-    connectRawPeer(waiting, peer);
-    waiting.form->Image1_Click(4);
-    peer.disconnectFromHost();
-    QTRY_COMPARE(waiting.toolkit.texts(), QStringList{"The opponent has left the game."});
-    QCOMPARE(waiting.board(), QStringLiteral("....X...."));
+    QTest::addColumn<bool>("waitingSide");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("the waiting side waits again") << true << "alpha Waiting...";
+    QTest::newRow("the connecting side is no longer connected") << false << "";
+}
 
-    // A new opponent is accepted and greeted; its host name is a greeting,
-    // not moves, though it holds digits.
+void TestNetwork::opponentLeaving()
+{
+    QFETCH(bool, waitingSide);
+    QFETCH(QString, label);
+    QTcpServer host;
+    QVERIFY(host.listen(QHostAddress::LocalHost));
+    Player player("alpha", waitingSide ? 0 : host.serverPort());
+    QTcpSocket waitingPeer;
+    std::unique_ptr<QTcpSocket> connectingPeer;
+    QTcpSocket *peer = &waitingPeer;
+    if (waitingSide) {
+        connectRawPeer(player, waitingPeer);
+    } else {
+        connectToRawPeer(player, host, connectingPeer);
+        peer = connectingPeer.get();
+    }
+    player.form->Image1_Click(4);
+    peer->disconnectFromHost();
+    QTRY_COMPARE(player.toolkit.texts(), QStringList{"The opponent has left the game."});
+    QCOMPARE(player.form->Label1->text(), label);
+    const QString board = waitingSide ? "....X...." : "....O....";
+    QCOMPARE(player.board(), board);
+    if (!waitingSide)
+        return;
+
+    // A new opponent is accepted and greeted, and both boards start
+    // empty; its host name is a greeting, not moves, though it holds digits.
     QTcpSocket next;
-    next.connectToHost(QHostAddress::LocalHost, waiting.form->wsListen->listeningPort());
+    next.connectToHost(QHostAddress::LocalHost, player.form->wsListen->listeningPort());
     QCOMPARE(readExactly(next, 5), QByteArray("alpha"));
     next.write("host12");
-    QTRY_COMPARE(waiting.form->Label1->text(), QStringLiteral("alpha Connected host12"));
-    QCOMPARE(waiting.board(), QStringLiteral("....X...."));
-    QCOMPARE(waiting.toolkit.messages.size(), 1);
+    QTRY_COMPARE(player.form->Label1->text(), QStringLiteral("alpha Connected host12"));
+    QCOMPARE(player.board(), QStringLiteral("........."));
+    QCOMPARE(player.toolkit.messages.size(), 1);
 }
 
 void TestNetwork::floodIsHandledInPieces()
@@ -349,8 +382,13 @@ void TestNetwork::newArrivingWhileAResultIsShown()
     Player waiting("alpha", 0);
     QTcpSocket peer;
     connectRawPeer(waiting, peer);
-    peer.write("34");
-    QTRY_COMPARE(waiting.board(), QStringLiteral("...OO...."));
+    for (auto [cell, reply] : {std::pair{0, "3"}, {1, "4"}}) {
+        waiting.form->Image1_Click(cell);
+        QCOMPARE(readExactly(peer, 1), QByteArray::number(cell));
+        peer.write(reply);
+        QTRY_VERIFY(waiting.form->XTurn);
+    }
+    QCOMPARE(waiting.board(), QStringLiteral("XX.OO...."));
 
     // While "You Win" is shown, the opponent chooses New. The board the
     // player sees behind the box stays as it was until the box is closed.
@@ -360,11 +398,6 @@ void TestNetwork::newArrivingWhileAResultIsShown()
         QTRY_VERIFY(waiting.form->wsServer->BytesReceived() == 1);
         struckWhileShown = waiting.board() == QStringLiteral("###OO....");
     };
-    waiting.form->XTurn = true;
-    waiting.form->Image1_Click(0);
-    waiting.form->XTurn = true;
-    waiting.form->Image1_Click(1);
-    waiting.form->XTurn = true;
     waiting.form->Image1_Click(2);
     QCOMPARE(waiting.toolkit.texts(), QStringList{"You Win"});
     QVERIFY(struckWhileShown);
@@ -373,7 +406,7 @@ void TestNetwork::newArrivingWhileAResultIsShown()
     QTRY_COMPARE(waiting.board(), QStringLiteral("........."));
     QVERIFY(waiting.form->FirstMove);
     QVERIFY(waiting.form->GameOn);
-    QCOMPARE(readExactly(peer, 3), QByteArray("012"));
+    QCOMPARE(readExactly(peer, 1), QByteArray("2"));
 }
 
 void TestNetwork::peerLeavingWhileTheInputBoxIsOpen()
@@ -384,16 +417,123 @@ void TestNetwork::peerLeavingWhileTheInputBoxIsOpen()
     waiting.toolkit.onInput = [&] {
         peer.write("5");
         peer.disconnectFromHost();
-        QTRY_VERIFY(waiting.form->wsServer->state() != Winsock::State::Connected);
+        QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
     };
     waiting.form->mnusubGame[Form1::ConnectToOpponent]->trigger(); // answered with the empty text
-    // What the peer sent before it left is handled first: the new role
-    // takes it as the greeting. Only then is its leaving told.
-    QTRY_COMPARE(waiting.toolkit.texts(),
-                 (QStringList{"Cannot connect to an opponent: no address was given.", "The opponent has left the game."}));
-    QCOMPARE(waiting.form->Label1->text(), QStringLiteral("alpha Connected 5"));
+    // The waiting role's opponent was dropped when the mode was chosen:
+    // what it sent is no greeting of the new role, and its leaving is no
+    // news.
+    QTRY_COMPARE(waiting.toolkit.texts(), QStringList{"Cannot connect to an opponent: no address was given."});
+    QCoreApplication::processEvents();
+    QCOMPARE(waiting.toolkit.texts().size(), 1);
+    QCOMPARE(waiting.form->Label1->text(), QString());
     QCOMPARE(waiting.board(), QStringLiteral("........."));
     QVERIFY(waiting.form->mnusubGame[Form1::ConnectToOpponent]->isChecked());
+}
+
+// A copy that reaches one busy with another game is told so at once.
+void TestNetwork::busyHostIsReported()
+{
+    Player waiting("alpha", 0);
+    QTcpSocket opponent;
+    connectRawPeer(waiting, opponent);
+    Player late("gamma", waiting.form->wsListen->listeningPort());
+    late.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
+    late.form->mnusubGame[Form1::ConnectToOpponent]->trigger();
+    QTRY_COMPARE(late.toolkit.texts(), QStringList{"127.0.0.1 is busy with another game, or is not a Kelmo game."});
+    QCOMPARE(late.form->Label1->text(), QString());
+    late.form->Image1_Click(4);
+    QCOMPARE(late.board(), QStringLiteral("........."));
+    QCOMPARE(late.toolkit.texts().last(), QStringLiteral("No opponent is connected yet."));
+    // The game under way goes on.
+    QCOMPARE(waiting.form->Label1->text(), QStringLiteral("alpha Connected beta"));
+    QVERIFY(waiting.toolkit.messages.isEmpty());
+}
+
+void TestNetwork::slowLink_data()
+{
+    // "W n"/"C n": the waiting or connecting player clicks cell n, or New;
+    // "hold", "release", "split" up (connecting to waiting), down or both;
+    // "held up t": the link holds t; "slow": the waiting side takes pieces
+    // as greeting as a real copy does.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("waitingBoard");
+    QTest::addColumn<QString>("connectingBoard");
+    QTest::addColumn<QStringList>("waitingTold");
+    QTest::addColumn<QStringList>("connectingTold");
+    QTest::addColumn<QString>("waitingLabel");
+
+    const QStringList none;
+    const QStringList outOfStep{kOutOfStep};
+    const QString greeted = QStringLiteral("alpha Connected pc42");
+    QTest::newRow("same cell at once")
+        << QStringList{"connect", "hold both", "W 4", "C 4", "held up 4", "held down 4", "release both"}
+        << "....X...." << "....O...." << outOfStep << outOfStep << greeted;
+    QTest::newRow("different cells at once")
+        << QStringList{"connect", "hold both", "W 4", "C 0", "held up 0", "held down 4", "release both", "W 8"}
+        << "O...X...X" << "O...X...X" << none << outOfStep << greeted;
+    QTest::newRow("a move crossing a New")
+        << QStringList{"connect", "hold both", "W 4", "C new", "held up 9", "held down 4", "release both", "W 0"}
+        << "X........" << "X...X...." << none << outOfStep << greeted;
+    QTest::newRow("a greeting merged with a move")
+        << QStringList{"hold up", "connect", "C 4", "held up pc424", "release up", "W 4"}
+        << "....X...." << "....O...." << none << outOfStep << "alpha Connected pc424";
+    QTest::newRow("a greeting split into bytes")
+        << QStringList{"slow", "hold up", "connect", "held up pc42", "split up"}
+        << "........." << "........." << none << none << greeted;
+}
+
+void TestNetwork::slowLink()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, waitingBoard);
+    QFETCH(QString, connectingBoard);
+    QFETCH(QStringList, waitingTold);
+    QFETCH(QStringList, connectingTold);
+    QFETCH(QString, waitingLabel);
+
+    Player waiting("alpha", 0);
+    waiting.form->mnusubGame[Form1::WaitingForConnection]->trigger();
+    LinkProxy link(waiting.form->wsListen->listeningPort());
+    Player connecting("pc42", link.port());
+    connecting.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
+    const auto directions = [](const QString &which) {
+        return which == "both" ? QList{LinkProxy::Up, LinkProxy::Down}
+                               : QList{which == "up" ? LinkProxy::Up : LinkProxy::Down};
+    };
+    for (const QString &step : steps) {
+        const QStringList words = step.split(' ');
+        if (words[0] == "connect") {
+            connecting.form->mnusubGame[Form1::ConnectToOpponent]->trigger();
+            QTRY_VERIFY(link.holds(LinkProxy::Down) || connecting.form->opponentPresent());
+            QTRY_VERIFY(link.holds(LinkProxy::Up) || waiting.form->opponentPresent());
+        } else if (words[0] == "slow") {
+            waiting.form->setGreetingWindow(MoveExchange::kGreetingWindow);
+        } else if (words[0] == "hold" || words[0] == "release" || words[0] == "split") {
+            for (LinkProxy::Direction d : directions(words[1])) {
+                if (words[0] == "hold")
+                    link.hold(d);
+                else
+                    link.release(d, words[0] == "split" ? 1 : 0, 10);
+            }
+            // Everything let through has been handled on the other side.
+            QTRY_VERIFY(link.idle() && waiting.form->wsServer->totalBytesTaken() == link.passed(LinkProxy::Up)
+                        && connecting.form->wsClient->totalBytesTaken() == link.passed(LinkProxy::Down));
+        } else if (words[0] == "held") {
+            QTRY_COMPARE(link.held(directions(words[1]).first()), words[2].toLatin1());
+        } else {
+            Form1 &form = *(words[0] == "W" ? waiting : connecting).form;
+            if (words[1] == "new")
+                form.mnusubGame[Form1::New]->trigger();
+            else
+                form.Image1_Click(words[1].toInt());
+        }
+    }
+    QTRY_COMPARE(waiting.board(), waitingBoard);
+    QTRY_COMPARE(connecting.board(), connectingBoard);
+    QTRY_COMPARE(waiting.toolkit.texts(), waitingTold);
+    QTRY_COMPARE(connecting.toolkit.texts(), connectingTold);
+    QTRY_COMPARE(waiting.form->Label1->text(), waitingLabel);
 }
 
 KELMO_TEST(TestNetwork)

@@ -67,14 +67,37 @@ void Form1::playerActed()
 {
     m_lossTold = false;
     m_departureTold = false;
+    m_outOfStepTold = false;
 }
 
 void Form1::connectionReport(const QString &text, Report kind)
 {
-    // An opponent leaving is told once until the player does something, so
-    // that peers coming and going cannot keep the window behind boxes.
-    if (kind == Report::OpponentLeft && std::exchange(m_departureTold, true))
-        return;
+    switch (kind) {
+    case Report::OpponentLeft:
+        // The status lines tell at once what is left: the waiting side
+        // still waits, the connecting side has no connection.
+        if (role() == Side::Waiting) {
+            Label1->setText(m_waitingText);
+        } else {
+            Label1->setText(QString());
+            Label2->setText(QString());
+        }
+        // Told once until the player does something, so that peers coming
+        // and going cannot keep the window behind boxes.
+        if (std::exchange(m_departureTold, true))
+            return;
+        break;
+    case Report::NotConnected:
+        Label1->setText(QString());
+        Label2->setText(QString());
+        break;
+    case Report::OutOfStep:
+        if (std::exchange(m_outOfStepTold, true))
+            return;
+        break;
+    case Report::Failure:
+        break;
+    }
     if (m_reports.contains(text))
         return;
     m_reports.append(text);

@@ -103,7 +103,7 @@ public:
     kelmo::Board board() const;
 
 protected:
-    bool applyPeerMessage(const PeerMessage &message, Side side) override;
+    Outcome applyPeerMessage(const PeerMessage &message, Side side) override;
     bool arrivalsHeldBack() const override;
     void connectionReport(const QString &text, Report kind) override;
     void lookupMessage(const QString &text, Alert alert) override;
@@ -134,8 +134,12 @@ private:
 
     Toolkit &m_toolkit;
     quint16 m_port;
+    QString m_waitingText;        // the top line while waiting for an opponent
     int m_openDialogs = 0;        // dialogs of this window now open
     QStringList m_reports;        // connection reports not yet dismissed, the first one showing
-    bool m_lossTold = false;      // "You Lose" came from the network since the player last acted
-    bool m_departureTold = false; // so did an opponent's leaving
+    // What came from the network since the player last acted, and is not
+    // told again until then.
+    bool m_lossTold = false;      // "You Lose"
+    bool m_departureTold = false; // an opponent's leaving
+    bool m_outOfStepTold = false; // the boards out of step
 };

@@ -3,7 +3,6 @@
 #include "game/form1.h"
 
 #include "about/form2.h"
-#include "net/winsock.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -77,7 +76,7 @@ void Form1::startLocalMode(GameItem item, bool withComputer)
     ComPlay = withComputer;
     Label1->setText(QString());
     Label2->setText(QString());
-    closeConnections();
+    stopNetwork();
 }
 
 void Form1::mnusubGame_Click(int Index)
@@ -91,10 +90,8 @@ void Form1::mnusubGame_Click(int Index)
             mnuComMove->setEnabled(true);
             break;
         case Mode::Waiting:
-            send(Side::Waiting, QStringLiteral("9"));
-            break;
         case Mode::Connecting:
-            send(Side::Connecting, QStringLiteral("9"));
+            sendNewGame();
             break;
         case Mode::TwoPlayers:
         case Mode::None:
@@ -108,34 +105,35 @@ void Form1::mnusubGame_Click(int Index)
         startLocalMode(TwoPlayers, false);
         break;
     case WaitingForConnection: // this side plays X
+        // When nothing can listen (wsListen says why), the mode stays as it
+        // was, with its game and its opponent.
+        if (!startWaiting(m_port))
+            break;
         ClearBoard();
         mnuComMove->setEnabled(false);
         setModeChecks(WaitingForConnection);
-        Label1->setText(GetIPHostName() + QStringLiteral(" Waiting..."));
-        Label2->setText(QStringLiteral("IP Address ") + GetIPAddress());
-        // Waiting anew: an opponent still connected is dropped, so that the
-        // next data to come is a new opponent's greeting.
-        wsServer->Close();
-        wsListen->setLocalPort(m_port);
-        wsListen->Listen(); // already listening: goes on listening
-        if (wsListen->state() != Winsock::State::Listening) {
-            // Nothing listens (the connection object says why): the status
-            // lines must not claim otherwise.
-            Label1->setText(QString());
-            Label2->setText(QString());
-        }
-        FirstData = true;
+        m_waitingText = GetIPHostName() + QStringLiteral(" Waiting...");
+        Label1->setText(m_waitingText);
+        Label2->setText(QString());
+        GetIPAddress([this](const QString &address) { Label2->setText(QStringLiteral("IP Address ") + address); });
         break;
-    case ConnectToOpponent: // this side plays O
+    case ConnectToOpponent: { // this side plays O
+        // Whatever the earlier mode had open goes now, before the player is
+        // asked for an address.
+        stopNetwork();
         ClearBoard();
         mnuComMove->setEnabled(false);
         setModeChecks(ConnectToOpponent);
-        ConnectIP = inputBox(QStringLiteral("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
-        FirstData = true;
-        wsClient->Connect(ConnectIP, m_port); // drops any earlier connection first
-        Label1->setText(GetIPHostName() + QStringLiteral(" Connecting"));
+        Label1->setText(QString());
         Label2->setText(QString());
+        ConnectIP = inputBox(QStringLiteral("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
+        // The greeting is this host's name: known before the connection can
+        // complete.
+        const QString host = GetIPHostName();
+        startConnecting(ConnectIP, m_port);
+        Label1->setText(host + QStringLiteral(" Connecting"));
         break;
+    }
     default: // the separators and the two headings
         break;
     }

@@ -66,14 +66,19 @@ void Form1::Image1_Click(int Index)
 // The waiting side plays X, the connecting side O. A side may place its
 // mark on its own turn, or as the first move it makes in a game; the move
 // goes to the opponent before the win check, so the opponent finds the win
-// on its own board.
+// on its own board. Without an opponent nothing is placed: the boards of
+// the two copies start together when one greets the other.
 void Form1::networkClick(int Index, Side side)
 {
+    if (!opponentPresent()) {
+        messageBox(QStringLiteral("No opponent is connected yet."));
+        return;
+    }
     const Mark own = side == Side::Waiting ? Mark::X : Mark::O;
     const bool ownTurn = XTurn == (own == Mark::X);
     if (GameOn && isEmpty(Index) && (ownTurn || FirstMove)) {
         placeMark(Index, holderOf(own));
-        send(side, QString::number(Index));
+        sendMove(Index);
         XTurn = own == Mark::O;
         if (YouWin())
             announce(QStringLiteral("You Win"));
@@ -117,28 +122,33 @@ void Form1::ComputerMove()
 // player's in between, so a second loss before the player has done
 // anything comes from no real opponent: it is struck on the board, but not
 // announced again.
-bool Form1::applyPeerMessage(const PeerMessage &message, Side side)
+MoveExchange::Outcome Form1::applyPeerMessage(const PeerMessage &message, Side side)
 {
     switch (message.kind) {
     case PeerMessage::Kind::Greeting:
+        // A new opponent: both boards start empty.
+        ClearBoard();
         Label1->setText(HostName + QStringLiteral(" Connected ") + message.text);
-        return false;
+        break;
+    case PeerMessage::Kind::GreetingContinued:
+        Label1->setText(HostName + QStringLiteral(" Connected ") + message.text);
+        break;
     case PeerMessage::Kind::NewGame:
         ClearBoard();
-        return false;
+        break;
     case PeerMessage::Kind::Move:
         if (!isEmpty(message.cell))
-            return false; // a move for an occupied cell is dropped
+            return Outcome::CellTaken;
         placeMark(message.cell, side == Side::Waiting ? O : X);
         if (!YouWin()) {
             XTurn = side == Side::Waiting;
-            return false;
+            break;
         }
         if (!std::exchange(m_lossTold, true))
             messageBox(QStringLiteral("You Lose"));
-        return true;
+        return Outcome::GameEnded;
     case PeerMessage::Kind::Ignored:
-        return false;
+        break;
     }
-    return false;
+    return Outcome::Applied;
 }

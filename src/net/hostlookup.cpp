@@ -1,8 +1,7 @@
 #include "net/hostlookup.h"
 
-#include "net/socketapi.h"
-
 #include <QStringList>
+#include <QThread>
 
 #include <algorithm>
 
@@ -13,18 +12,26 @@ const QString kWinsockDown = QStringLiteral("Winsock Not Responting");
 
 } // namespace
 
-HostLookup::HostLookup(SocketApi *sockets)
-    : m_ownSockets(sockets ? nullptr : std::make_unique<SystemSocketApi>())
-    , m_sockets(sockets ? *sockets : *m_ownSockets)
+HostLookup::HostLookup(SocketApi *sockets, QObject *context)
+    : m_sockets(sockets ? std::shared_ptr<SocketApi>(sockets, [](SocketApi *) {})
+                        : std::shared_ptr<SocketApi>(std::make_shared<SystemSocketApi>()))
+    , m_socketsBorrowed(sockets != nullptr)
+    , m_context(context)
 {
 }
 
-HostLookup::~HostLookup() = default;
+HostLookup::~HostLookup()
+{
+    // Borrowed socket calls may go with their owner once the window has
+    // gone: a look-up still resolving through them is waited for.
+    if (m_socketsBorrowed && m_resolver)
+        m_resolver->wait();
+}
 
 bool HostLookup::SocketsInitialize()
 {
     WSAData data;
-    if (m_sockets.WSAStartup(0x0101, data) != 0) {
+    if (m_sockets->WSAStartup(0x0101, data) != 0) {
         lookupMessage(kWinsockDown, Alert::Error);
         return false;
     }
@@ -47,7 +54,7 @@ bool HostLookup::SocketsInitialize()
 
 void HostLookup::SocketsCeanup()
 {
-    if (m_sockets.WSACleanup() != 0)
+    if (m_sockets->WSACleanup() != 0)
         lookupMessage(kWinsockDown, Alert::Error);
 }
 
@@ -66,8 +73,8 @@ qint32 HostLookup::Lobyte(qint16 w)
 bool HostLookup::readHostName(char (&buffer)[256])
 {
     std::fill(std::begin(buffer), std::end(buffer), '\0');
-    if (m_sockets.gethostname(buffer, sizeof buffer) == -1) {
-        const qint32 code = m_sockets.WSAGetLastError();
+    if (m_sockets->gethostname(buffer, sizeof buffer) == -1) {
+        const qint32 code = m_sockets->WSAGetLastError();
         // The number with a blank where a minus sign would stand.
         const QString number = (code >= 0 ? QStringLiteral(" ") : QString()) + QString::number(code);
         lookupMessage(QStringLiteral("Windows Sockets Error : ") + number, Alert::Plain);
@@ -92,24 +99,53 @@ QString HostLookup::GetIPHostName()
     return result;
 }
 
-QString HostLookup::GetIPAddress()
+void HostLookup::GetIPAddress(std::function<void(const QString &)> done)
 {
-    if (!SocketsInitialize())
-        return {};
+    cancelAddressLookup();
+    if (!SocketsInitialize()) {
+        done({});
+        return;
+    }
     char buffer[256];
     if (!readHostName(buffer)) {
         SocketsCeanup();
-        return {};
+        done({});
+        return;
     }
-    const std::optional<HostEntry> host = m_sockets.gethostbyname(buffer);
+
+    const quint64 lookup = ++m_lookups;
+    auto found = std::make_shared<std::optional<HostEntry>>();
+    QThread *resolver = QThread::create([sockets = m_sockets, name = QByteArray(buffer), found] {
+        *found = sockets->gethostbyname(name.constData());
+    });
+    QObject::connect(resolver, &QThread::finished, m_context, [this, lookup, found, done = std::move(done)] {
+        if (lookup != m_lookups) {
+            m_sockets->WSACleanup(); // forgotten: released without a word
+            return;
+        }
+        const QString text = addressText(*found);
+        SocketsCeanup();
+        done(text);
+    });
+    QObject::connect(resolver, &QThread::finished, resolver, &QObject::deleteLater);
+    m_resolver = resolver;
+    resolver->start();
+}
+
+void HostLookup::cancelAddressLookup()
+{
+    ++m_lookups;
+}
+
+// The first address of `host`, byte by byte in decimal, joined by dots; the
+// player is told when there is no host at all.
+QString HostLookup::addressText(const std::optional<HostEntry> &host)
+{
     if (!host) {
         // Misspelled as the game has always shown it.
         lookupMessage(QStringLiteral("Windows Not Responting"), Alert::Error);
-        SocketsCeanup();
         return {};
     }
-
-    // The first address only, byte by byte in decimal, joined by dots.
     QStringList bytes;
     if (!host->h_addr_list.isEmpty()) {
         const QByteArray &address = host->h_addr_list.first();
@@ -117,6 +153,5 @@ QString HostLookup::GetIPAddress()
         for (qsizetype i = 0; i < length; ++i)
             bytes.append(QString::number(static_cast<uchar>(address[i])));
     }
-    SocketsCeanup();
     return bytes.join(QLatin1Char('.'));
 }

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "net/socketapi.h"
+
+#include <QPointer>
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 
-class SocketApi;
+class QObject;
+class QThread;
 
 // The local host name and address: what the waiting side shows its player,
 // and what either side sends the opponent as its greeting. Each look-up
-// starts the socket interface and releases it again before it returns.
+// starts the socket interface and releases it again once it is done.
 //
 // The main window inherits these as its own public functions; failures are
 // told to the player through the window's dialogs.
@@ -30,12 +35,19 @@ public:
     // The high and low byte of a signed 16-bit word.
     static qint32 Hibyte(qint16 w);
     static qint32 Lobyte(qint16 w);
-    // The first address of the local host, dotted; empty on failure.
-    QString GetIPAddress();
+    // Looks up the first address of the local host, dotted; empty on
+    // failure. Resolving the name may take the system seconds, so it runs
+    // on a thread of its own, and `done` gets the answer later, on the
+    // thread of the window; a look-up still pending when the next starts,
+    // or when cancelAddressLookup() is called, is forgotten: its `done` is
+    // never called and it tells the player nothing.
+    void GetIPAddress(std::function<void(const QString &)> done);
+    void cancelAddressLookup();
 
 protected:
     // `sockets` serves the look-up; the system's own when none is given.
-    explicit HostLookup(SocketApi *sockets);
+    // The answers of address look-ups are delivered to `context`.
+    HostLookup(SocketApi *sockets, QObject *context);
     virtual ~HostLookup();
 
     enum class Alert {
@@ -47,7 +59,13 @@ protected:
 
 private:
     bool readHostName(char (&buffer)[256]);
+    QString addressText(const std::optional<HostEntry> &host);
 
-    std::unique_ptr<SocketApi> m_ownSockets;
-    SocketApi &m_sockets;
+    // Shared with a resolving thread, which may outlive the window when the
+    // system's own socket calls are used.
+    std::shared_ptr<SocketApi> m_sockets;
+    bool m_socketsBorrowed;
+    QObject *m_context;
+    QPointer<QThread> m_resolver;
+    quint64 m_lookups = 0; // address look-ups started, or cancelled
 };

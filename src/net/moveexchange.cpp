@@ -2,10 +2,19 @@
 
 #include "net/winsock.h"
 
+#include <QTimer>
+
+#include <algorithm>
 #include <utility>
 
+namespace {
+
+const QString kOutOfStep = QStringLiteral("The two boards are out of step. Choose New to start again on both.");
+
+} // namespace
+
 MoveExchange::MoveExchange(QObject *owner, SocketApi *sockets)
-    : HostLookup(sockets)
+    : HostLookup(sockets, owner)
 {
     wsServer = new Winsock(owner);
     wsListen = new Winsock(owner);
@@ -21,9 +30,19 @@ MoveExchange::MoveExchange(QObject *owner, SocketApi *sockets)
                      [this](const QString &error) { opponentGone(Side::Waiting, error); });
     QObject::connect(wsClient, &Winsock::Closed, owner,
                      [this](const QString &error) { opponentGone(Side::Connecting, error); });
-    for (Winsock *connection : {wsServer, wsListen, wsClient}) {
+    for (Winsock *connection : {wsServer, wsListen}) {
         QObject::connect(connection, &Winsock::ErrorOccurred, owner,
                          [this](const QString &text) { connectionReport(text, Report::Failure); });
+    }
+    QObject::connect(wsClient, &Winsock::ErrorOccurred, owner, [this](const QString &text) { clientFailed(text); });
+
+    m_serverGreetingTimer = new QTimer(owner);
+    m_clientGreetingTimer = new QTimer(owner);
+    for (Side side : {Side::Waiting, Side::Connecting}) {
+        QTimer &timer = greetingTimerOf(side);
+        timer.setSingleShot(true);
+        timer.setInterval(kGreetingTimeoutMs);
+        QObject::connect(&timer, &QTimer::timeout, owner, [this, side] { greetingOverdue(side); });
     }
 }
 
@@ -34,6 +53,14 @@ MoveExchange::~MoveExchange()
     delete wsServer;
     delete wsListen;
     delete wsClient;
+    delete m_serverGreetingTimer;
+    delete m_clientGreetingTimer;
+}
+
+void MoveExchange::setGreetingTimeout(int milliseconds)
+{
+    m_serverGreetingTimer->setInterval(milliseconds);
+    m_clientGreetingTimer->setInterval(milliseconds);
 }
 
 Winsock &MoveExchange::connectionOf(Side side) const
@@ -41,29 +68,101 @@ Winsock &MoveExchange::connectionOf(Side side) const
     return side == Side::Waiting ? *wsServer : *wsClient;
 }
 
-void MoveExchange::send(Side side, const QString &text)
+QTimer &MoveExchange::greetingTimerOf(Side side) const
 {
-    SendStr = text;
-    connectionOf(side).SendData(SendStr);
+    return side == Side::Waiting ? *m_serverGreetingTimer : *m_clientGreetingTimer;
 }
 
-void MoveExchange::closeConnections()
+bool MoveExchange::opponentPresent() const
+{
+    if (!m_role)
+        return false;
+    const bool greetedUs = *m_role == Side::Waiting ? m_serverGreeted : m_clientGreeted;
+    return greetedUs && connectionOf(*m_role).state() == Winsock::State::Connected;
+}
+
+// Drops the opponent of either role, and all that was known of it.
+void MoveExchange::dropOpponents()
 {
     wsServer->Close();
-    wsListen->Close();
     wsClient->Close();
+    m_serverGreetingTimer->stop();
+    m_clientGreetingTimer->stop();
+    m_serverGreeted = false;
+    m_clientGreeted = false;
+    m_greetingOpen = false;
+    m_lastMover = Mover::Nobody;
+}
+
+void MoveExchange::stopNetwork()
+{
+    cancelAddressLookup();
+    m_role.reset();
+    wsListen->Close();
+    dropOpponents();
+}
+
+bool MoveExchange::startWaiting(quint16 port)
+{
+    wsListen->setLocalPort(port);
+    wsListen->Listen(); // already listening on it: goes on listening
+    if (wsListen->state() != Winsock::State::Listening)
+        return false;
+    cancelAddressLookup();
+    // Waiting anew drops the opponent of either role, so that the next data
+    // to come is a new opponent's greeting.
+    dropOpponents();
+    m_role = Side::Waiting;
+    FirstData = true;
+    return true;
+}
+
+void MoveExchange::startConnecting(const QString &host, quint16 port)
+{
+    stopNetwork();
+    m_role = Side::Connecting;
+    FirstData = true;
+    wsClient->Connect(host, port);
+}
+
+void MoveExchange::send(const QString &text)
+{
+    SendStr = text;
+    connectionOf(*m_role).SendData(SendStr);
+}
+
+void MoveExchange::sendMove(int cell)
+{
+    if (!opponentPresent())
+        return;
+    send(QString::number(cell));
+    m_lastMover = Mover::Us;
+}
+
+void MoveExchange::sendNewGame()
+{
+    m_lastMover = Mover::Nobody;
+    // Without an opponent there is nobody to tell: the next one to greet
+    // starts on an empty board anyway.
+    if (opponentPresent())
+        send(QStringLiteral("9"));
 }
 
 void MoveExchange::wsListen_ConnectionRequest(qint32 requestID)
 {
     // One opponent at a time, until all the last one sent has been
-    // handled: a request that is not accepted is refused.
-    if (wsServer->state() != Winsock::State::Closed)
+    // handled: a request that is not accepted is refused, and the listening
+    // object closes it at once, so that the caller learns it is not wanted.
+    if (m_role != Side::Waiting || wsServer->state() != Winsock::State::Closed)
         return;
     ConnRequestID = requestID;
     wsServer->Accept(ConnRequestID);
     FirstData = true; // every connection begins with the opponent's greeting
     m_serverGreeted = false;
+    m_greetingOpen = false;
+    if (wsServer->state() != Winsock::State::Connected)
+        return; // gone already: what it sent is still to come, as a greeting
+    m_serverGreetingTimer->start();
     wsServer->SendData(HostName);
 }
 
@@ -71,6 +170,8 @@ void MoveExchange::wsClient_Connect()
 {
     FirstData = true;
     m_clientGreeted = false;
+    m_greetingOpen = false;
+    m_clientGreetingTimer->start();
     wsClient->SendData(HostName);
 }
 
@@ -86,32 +187,117 @@ void MoveExchange::wsClient_DataArrival(qint32)
 
 void MoveExchange::receive(Side side)
 {
+    greetingTimerOf(side).stop(); // the peer has spoken
     if (arrivalsHeldBack()) {
         m_arrivalWaiting = true; // the data stays with the connection object
         return;
     }
-    RecvStr = connectionOf(side).GetData();
-    const bool greetingDue = FirstData;
-    FirstData = false;
-    if (greetingDue)
+    Winsock &connection = connectionOf(side);
+    RecvStr = connection.GetData();
+    const auto arrivedAt = connection.lastArrivalTime();
+    if (FirstData) {
+        FirstData = false;
         greeted(side) = true;
-    for (const PeerMessage &message : parseArrival(RecvStr, greetingDue)) {
+        m_greeting = RecvStr;
+        m_greetingOpen = true;
+        m_greetingAt = arrivedAt;
+        m_lastMover = Mover::Nobody;
+        applyPeerMessage(parseArrival(m_greeting, true).constFirst(), side);
+        return;
+    }
+    m_greetingOpen = m_greetingOpen && continuesGreeting(RecvStr, arrivedAt);
+    if (m_greetingOpen) {
+        m_greeting += RecvStr;
+        PeerMessage whole = parseArrival(m_greeting, true).constFirst();
+        whole.kind = PeerMessage::Kind::GreetingContinued;
+        applyPeerMessage(whole, side);
+        return;
+    }
+    for (const PeerMessage &message : parseArrival(RecvStr, false)) {
+        if (!apply(message, side))
+            break;
+    }
+}
+
+bool MoveExchange::continuesGreeting(const QString &text, std::chrono::steady_clock::time_point arrivedAt) const
+{
+    return arrivedAt - m_greetingAt < m_greetingWindow && couldBeHostName(text);
+}
+
+// Applies one message; false when the rest of the arrival is to be dropped.
+bool MoveExchange::apply(const PeerMessage &message, Side side)
+{
+    switch (message.kind) {
+    case PeerMessage::Kind::NewGame:
+        m_lastMover = Mover::Nobody;
+        applyPeerMessage(message, side);
+        return true;
+    case PeerMessage::Kind::Move: {
+        // A copy of the game moves only on its turn: a second move with
+        // none of ours in between, or one for a cell we have filled, means
+        // that moves crossed on the way and the boards differ.
+        const bool movedTwice = m_lastMover == Mover::Opponent;
+        const Outcome outcome = applyPeerMessage(message, side);
+        if (outcome != Outcome::CellTaken)
+            m_lastMover = Mover::Opponent;
+        if (movedTwice || outcome == Outcome::CellTaken)
+            connectionReport(kOutOfStep, Report::OutOfStep);
         // A game ends at most once per arrival: the rest of it is dropped,
         // so that no burst of games can pile up results for the player.
-        if (applyPeerMessage(message, side))
-            break;
+        return outcome != Outcome::GameEnded;
+    }
+    case PeerMessage::Kind::Greeting:
+    case PeerMessage::Kind::GreetingContinued:
+    case PeerMessage::Kind::Ignored:
+        break;
+    }
+    return true;
+}
+
+void MoveExchange::greetingOverdue(Side side)
+{
+    if (m_role != side || greeted(side))
+        return;
+    connectionOf(side).Close();
+    // On the waiting side a connection that never greets is no opponent:
+    // it is dropped without a word, and the next one may come.
+    if (side == Side::Connecting) {
+        const int seconds = std::max(1, m_clientGreetingTimer->interval() / 1000);
+        connectionReport(QStringLiteral("No greeting came from %1 within %2 second%3: it is busy with another "
+                                        "game, or is not a Kelmo game.")
+                             .arg(ConnectIP.trimmed())
+                             .arg(seconds)
+                             .arg(seconds == 1 ? "" : "s"),
+                         Report::NotConnected);
     }
 }
 
 void MoveExchange::opponentGone(Side side, const QString &error)
 {
-    if (!std::exchange(greeted(side), false))
-        return; // it never greeted: no opponent has left
+    greetingTimerOf(side).stop();
+    if (m_role != side)
+        return;
+    if (!std::exchange(greeted(side), false)) {
+        // A host that closes before it greets is busy, or no Kelmo game; on
+        // the waiting side such a connection is no opponent at all.
+        if (side == Side::Connecting)
+            connectionReport(QStringLiteral("%1 is busy with another game, or is not a Kelmo game.")
+                                 .arg(ConnectIP.trimmed()),
+                             Report::NotConnected);
+        return;
+    }
     if (error.isEmpty())
         connectionReport(QStringLiteral("The opponent has left the game."), Report::OpponentLeft);
     else
         connectionReport(QStringLiteral("The connection to the opponent was lost: %1.").arg(error),
                          Report::OpponentLeft);
+}
+
+void MoveExchange::clientFailed(const QString &text)
+{
+    // A failure that leaves wsClient closed was the attempt to connect.
+    const bool attemptFailed = wsClient->state() == Winsock::State::Closed;
+    connectionReport(text, attemptFailed ? Report::NotConnected : Report::Failure);
 }
 
 void MoveExchange::releaseHeldBackArrivals()

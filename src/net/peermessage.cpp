@@ -44,3 +44,12 @@ QList<PeerMessage> parseArrival(const QString &received, bool greetingDue)
         messages.append(messageOf(c));
     return messages;
 }
+
+bool couldBeHostName(const QString &text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') || c == QLatin1Char('.')
+            || c == QLatin1Char('_');
+    });
+}

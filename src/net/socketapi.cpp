@@ -89,8 +89,7 @@ std::optional<HostEntry> SystemSocketApi::gethostbyname(const char *name)
     hints.ai_socktype = SOCK_STREAM;
     addrinfo *found = nullptr;
     QList<QByteArray> resolved;
-    const int status = ::getaddrinfo(name, nullptr, &hints, &found);
-    if (status == 0) {
+    if (::getaddrinfo(name, nullptr, &hints, &found) == 0) {
         for (const addrinfo *info = found; info; info = info->ai_next) {
             const auto *ipv4 = reinterpret_cast<const sockaddr_in *>(info->ai_addr);
             const QByteArray bytes(reinterpret_cast<const char *>(&ipv4->sin_addr.s_addr), 4);
@@ -98,8 +97,6 @@ std::optional<HostEntry> SystemSocketApi::gethostbyname(const char *name)
                 resolved.append(bytes);
         }
         freeaddrinfo(found);
-    } else {
-        m_lastError = status;
     }
 
     const QList<QByteArray> addresses = reachableFirst(resolved, interfaceAddresses());

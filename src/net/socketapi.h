@@ -33,7 +33,8 @@ public:
     // -1 on failure; else the host name is in `name`, which holds `namelen`
     // bytes. The name need not be zero-terminated when it fills the buffer.
     virtual int gethostname(char *name, int namelen) = 0;
-    // Nothing on failure.
+    // Nothing on failure. Called on a thread of its own, while the calls
+    // above may go on on the window's thread; it must touch nothing they do.
     virtual std::optional<HostEntry> gethostbyname(const char *name) = 0;
 };
 

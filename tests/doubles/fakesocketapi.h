@@ -2,6 +2,8 @@
 
 #include "net/socketapi.h"
 
+#include <QSemaphore>
+
 #include <cstring>
 
 // A socket layer whose every answer the test sets, and that counts the
@@ -44,9 +46,14 @@ public:
         std::memcpy(name, hostName.constData(), std::min<int>(namelen, hostName.size() + 1));
         return 0;
     }
+    // When set, resolving waits (at most 5 s) for the test to release it.
+    QSemaphore *resolving = nullptr;
+
     std::optional<HostEntry> gethostbyname(const char *name) override
     {
         lookedUp = name;
+        if (resolving)
+            resolving->tryAcquire(1, 5000);
         return host;
     }
 
