@@ -23,7 +23,7 @@ SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp
 
-.PHONY: run test build build-game configure deps test-deps install package package-deps screenshots check-sanitize fuzz fuzz-replay bench clean
+.PHONY: run test build build-game configure deps test-deps install package package-deps screenshots check-sanitize fuzz fuzz-replay bench mutants clean
 
 # Checks for a display before installing or building anything, then builds
 # the game alone: the tests and tools are not needed to play. The build runs
@@ -91,6 +91,14 @@ fuzz-deps:
 
 .PHONY: fuzz-deps FORCE
 FORCE:
+
+# Applies each mutant of tools/mutants.txt to a scratch copy of the tree in
+# build-mutants/, one at a time, and runs the tests against it: which tests
+# catch which fault, and the kill rate. Takes a while; not part of make test.
+# The script is Python, which Debian has but a bare system may lack.
+mutants: test-deps
+	@$(MAKE) --no-print-directory install-packages WANTED="python3"
+	python3 tools/mutants.py --jobs $(JOBS)
 
 # Start-up, memory, move latency and idle wake-ups against their floors.
 bench: build
