@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "game/form1.h"
 #include "toolkit/qttoolkit.h"
 
@@ -5,6 +6,9 @@
 
 int main(int argc, char *argv[])
 {
+    // --help and --version are answered without a display.
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     // Lets the desktop match the window to the installed desktop entry.

@@ -20,8 +20,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#ifndef KELMO_SOURCE_DIR
-#error "KELMO_SOURCE_DIR must name the source tree"
+#if !defined(KELMO_SOURCE_DIR) || !defined(KELMO_PROGRAM) || !defined(KELMO_VERSION)
+#error "KELMO_SOURCE_DIR, KELMO_PROGRAM and KELMO_VERSION must be defined"
 #endif
 
 class TestDesktop : public QObject
@@ -31,6 +31,8 @@ class TestDesktop : public QObject
 private slots:
     void validators_data();
     void validators();
+    void commandLine_data();
+    void commandLine();
     void svgIconMatchesTheRaster();
     void keyboardPlay();
     void focusFrameShowsAfterKeyboardUse();
@@ -78,6 +80,39 @@ void TestDesktop::validators()
     QVERIFY(process.waitForFinished(60000));
     QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
              process.readAll().constData());
+}
+
+void TestDesktop::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "-v, --version";
+    QTest::newRow("version") << QStringList{"-v"} << 0 << "kelmo " KELMO_VERSION "\n";
+    QTest::newRow("after a Qt option") << QStringList{"-platform", "xcb", "--version"} << 0 << "kelmo " KELMO_VERSION;
+    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "Unknown option 'colour'";
+    QTest::newRow("an argument") << QStringList{"game.txt"} << 2 << "Unexpected argument 'game.txt'";
+}
+
+// Answered before any window: with no platform Qt could load, making the
+// application object would end the program otherwise.
+void TestDesktop::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    QProcess kelmo;
+    kelmo.setProcessEnvironment(environment);
+    kelmo.start(QStringLiteral(KELMO_PROGRAM), arguments);
+    QVERIFY(kelmo.waitForFinished(30000));
+    const QString output = QString::fromLocal8Bit(kelmo.readAllStandardOutput() + kelmo.readAllStandardError());
+    QCOMPARE(kelmo.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(kelmo.exitCode() == status, qPrintable(output));
+    QVERIFY2(output.contains(said), qPrintable(output));
 }
 
 void TestDesktop::svgIconMatchesTheRaster()
