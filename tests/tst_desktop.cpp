@@ -117,26 +117,30 @@ void TestDesktop::commandLine()
 
 void TestDesktop::svgIconMatchesTheRaster()
 {
-    // The SVG is well-formed and draws the same four marks.
+    // The SVG is well-formed and draws the same tile and four marks.
     QXmlStreamReader xml(pictures::iconSvg());
-    int lines = 0, ellipses = 0;
+    int tiles = 0, lines = 0, ellipses = 0;
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement()) {
+            tiles += xml.name() == QLatin1String("rect") && xml.attributes().value("fill") == QLatin1String("#ffffff");
             lines += xml.name() == QLatin1String("line");
             ellipses += xml.name() == QLatin1String("ellipse");
         }
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(tiles, 1);
     QCOMPARE(lines, 4);
     QCOMPARE(ellipses, 2);
 
-    // The raster: X (black) top-left and bottom-right, O (red) elsewhere.
-    const QImage icon = pictures::iconImage(48);
-    QCOMPARE(icon.size(), QSize(48, 48));
-    QCOMPARE(icon.pixelColor(12, 12), QColor(Qt::black)); // the crossing of an X
-    QCOMPARE(icon.pixelColor(36, 36), QColor(Qt::black));
-    QCOMPARE(icon.pixelColor(24, 24).alpha(), 0); // the marks stand on nothing
+    // The raster: X (black) top-left and bottom-right, O (red) elsewhere,
+    // on an opaque white tile with round corners.
+    const QImage icon = pictures::iconImage(64);
+    QCOMPARE(icon.size(), QSize(64, 64));
+    QCOMPARE(icon.pixelColor(17, 17), QColor(Qt::black)); // the crossing of an X
+    QCOMPARE(icon.pixelColor(45, 45), QColor(Qt::black));
+    QCOMPARE(icon.pixelColor(32, 32), QColor(Qt::white)); // between the marks
+    QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);           // beyond a round corner
 }
 
 void TestDesktop::keyboardPlay()
