@@ -1,5 +1,7 @@
 #include "app/commandline.h"
+#include "app/firstpaint.h"
 #include "game/form1.h"
+#include "toolkit/pictures.h"
 #include "toolkit/qttoolkit.h"
 
 #include <QApplication>
@@ -16,5 +18,8 @@ int main(int argc, char *argv[])
     QtToolkit toolkit;
     Form1 form(toolkit);
     form.show();
+    // Drawing the icon at every size and sending it to the desktop would
+    // hold up the first frame; it is for the task bar and the boxes.
+    afterFirstPaint(form, [] { QApplication::setWindowIcon(pictures::windowIcon()); });
     return app.exec();
 }

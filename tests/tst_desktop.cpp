@@ -1,4 +1,5 @@
 #include "about/form2.h"
+#include "app/firstpaint.h"
 #include "boardtext.h"
 #include "fakesocketapi.h"
 #include "faketoolkit.h"
@@ -34,6 +35,7 @@ private slots:
     void commandLine_data();
     void commandLine();
     void svgIconMatchesTheRaster();
+    void deferredWorkWaitsForTheFirstPaint();
     void keyboardPlay();
     void focusFrameShowsAfterKeyboardUse();
     void arrowKeysStopAtTheEdges_data();
@@ -141,6 +143,19 @@ void TestDesktop::svgIconMatchesTheRaster()
     QCOMPARE(icon.pixelColor(45, 45), QColor(Qt::black));
     QCOMPARE(icon.pixelColor(32, 32), QColor(Qt::white)); // between the marks
     QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);           // beyond a round corner
+}
+
+// What start-up leaves for later runs once the window is on screen, and
+// only then.
+void TestDesktop::deferredWorkWaitsForTheFirstPaint()
+{
+    QWidget window;
+    bool done = false;
+    afterFirstPaint(window, [&] { done = true; });
+    QCoreApplication::processEvents();
+    QVERIFY(!done);
+    window.show();
+    QTRY_VERIFY(done);
 }
 
 void TestDesktop::keyboardPlay()
