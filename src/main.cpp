@@ -1,10 +1,16 @@
+#include "app/commandline.h"
+#include "app/firstpaint.h"
 #include "game/form1.h"
+#include "toolkit/pictures.h"
 #include "toolkit/qttoolkit.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // --help and --version are answered without a display.
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     // Lets the desktop match the window to the installed desktop entry.
@@ -12,5 +18,8 @@ int main(int argc, char *argv[])
     QtToolkit toolkit;
     Form1 form(toolkit);
     form.show();
+    // Drawing the icon at every size and sending it to the desktop would
+    // hold up the first frame; it is for the task bar and the boxes.
+    afterFirstPaint(form, [] { QApplication::setWindowIcon(pictures::windowIcon()); });
     return app.exec();
 }

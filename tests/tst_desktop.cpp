@@ -1,4 +1,5 @@
 #include "about/form2.h"
+#include "app/firstpaint.h"
 #include "boardtext.h"
 #include "fakesocketapi.h"
 #include "faketoolkit.h"
@@ -20,8 +21,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#ifndef KELMO_SOURCE_DIR
-#error "KELMO_SOURCE_DIR must name the source tree"
+#if !defined(KELMO_SOURCE_DIR) || !defined(KELMO_PROGRAM) || !defined(KELMO_VERSION)
+#error "KELMO_SOURCE_DIR, KELMO_PROGRAM and KELMO_VERSION must be defined"
 #endif
 
 class TestDesktop : public QObject
@@ -31,7 +32,10 @@ class TestDesktop : public QObject
 private slots:
     void validators_data();
     void validators();
+    void commandLine_data();
+    void commandLine();
     void svgIconMatchesTheRaster();
+    void deferredWorkWaitsForTheFirstPaint();
     void keyboardPlay();
     void focusFrameShowsAfterKeyboardUse();
     void arrowKeysStopAtTheEdges_data();
@@ -80,28 +84,78 @@ void TestDesktop::validators()
              process.readAll().constData());
 }
 
+void TestDesktop::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "-v, --version";
+    QTest::newRow("version") << QStringList{"-v"} << 0 << "kelmo " KELMO_VERSION "\n";
+    QTest::newRow("after a Qt option") << QStringList{"-platform", "xcb", "--version"} << 0 << "kelmo " KELMO_VERSION;
+    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "Unknown option 'colour'";
+    QTest::newRow("an argument") << QStringList{"game.txt"} << 2 << "Unexpected argument 'game.txt'";
+}
+
+// Answered before any window: with no platform Qt could load, making the
+// application object would end the program otherwise.
+void TestDesktop::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    QProcess kelmo;
+    kelmo.setProcessEnvironment(environment);
+    kelmo.start(QStringLiteral(KELMO_PROGRAM), arguments);
+    QVERIFY(kelmo.waitForFinished(30000));
+    const QString output = QString::fromLocal8Bit(kelmo.readAllStandardOutput() + kelmo.readAllStandardError());
+    QCOMPARE(kelmo.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(kelmo.exitCode() == status, qPrintable(output));
+    QVERIFY2(output.contains(said), qPrintable(output));
+}
+
 void TestDesktop::svgIconMatchesTheRaster()
 {
-    // The SVG is well-formed and draws the same four marks.
+    // The SVG is well-formed and draws the same tile and four marks.
     QXmlStreamReader xml(pictures::iconSvg());
-    int lines = 0, ellipses = 0;
+    int tiles = 0, lines = 0, ellipses = 0;
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement()) {
+            tiles += xml.name() == QLatin1String("rect") && xml.attributes().value("fill") == QLatin1String("#ffffff");
             lines += xml.name() == QLatin1String("line");
             ellipses += xml.name() == QLatin1String("ellipse");
         }
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(tiles, 1);
     QCOMPARE(lines, 4);
     QCOMPARE(ellipses, 2);
 
-    // The raster: X (black) top-left and bottom-right, O (red) elsewhere.
-    const QImage icon = pictures::iconImage(48);
-    QCOMPARE(icon.size(), QSize(48, 48));
-    QCOMPARE(icon.pixelColor(12, 12), QColor(Qt::black)); // the crossing of an X
-    QCOMPARE(icon.pixelColor(36, 36), QColor(Qt::black));
-    QCOMPARE(icon.pixelColor(24, 24).alpha(), 0); // the marks stand on nothing
+    // The raster: X (black) top-left and bottom-right, O (red) elsewhere,
+    // on an opaque white tile with round corners.
+    const QImage icon = pictures::iconImage(64);
+    QCOMPARE(icon.size(), QSize(64, 64));
+    QCOMPARE(icon.pixelColor(17, 17), QColor(Qt::black)); // the crossing of an X
+    QCOMPARE(icon.pixelColor(45, 45), QColor(Qt::black));
+    QCOMPARE(icon.pixelColor(32, 32), QColor(Qt::white)); // between the marks
+    QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);           // beyond a round corner
+}
+
+// What start-up leaves for later runs once the window is on screen, and
+// only then.
+void TestDesktop::deferredWorkWaitsForTheFirstPaint()
+{
+    QWidget window;
+    bool done = false;
+    afterFirstPaint(window, [&] { done = true; });
+    QCoreApplication::processEvents();
+    QVERIFY(!done);
+    window.show();
+    QTRY_VERIFY(done);
 }
 
 void TestDesktop::keyboardPlay()

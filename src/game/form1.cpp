@@ -55,7 +55,6 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
     , m_port(port)
 {
     setWindowTitle(kAppTitle);
-    setWindowIcon(pictures::windowIcon());
 
     createMenus();
 

@@ -17,11 +17,25 @@ constexpr QPointF kXStrokes[2][2] = {{{11.5, 9.5}, {30.5, 31.5}}, {{30.5, 9.5}, 
 constexpr qreal kOPen = 4;
 constexpr QRectF kORing(12, 11, 17, 19); // the middle of the 4-unit ring
 
-// The icon shows each mark cut from this part of its box, two by two.
+// The icon shows each mark cut from this part of its box, two by two, on a
+// white rounded tile with a grey rim: the black X would all but vanish on
+// a dark panel, and the rim sets the tile off from a light one.
 constexpr qreal kIconCrop = 7;
 constexpr qreal kIconQuarter = 28;
-constexpr qreal kIconUnits = 2 * kIconQuarter;
+constexpr qreal kIconMargin = 4; // between the tile's edge and the marks
+constexpr qreal kIconUnits = 2 * kIconQuarter + 2 * kIconMargin;
+constexpr qreal kTileRim = 2;
+constexpr QRectF kTile(kTileRim / 2, kTileRim / 2, kIconUnits - kTileRim, kIconUnits - kTileRim); // the rim's middle
+constexpr qreal kTileRadius = 10;
+const QColor kTileColor(255, 255, 255);
+const QColor kTileRimColor(191, 191, 191);
 constexpr kelmo::Mark kIconLayout[2][2] = {{kelmo::Mark::X, kelmo::Mark::O}, {kelmo::Mark::O, kelmo::Mark::X}};
+
+// Where the mark of the icon's `row` and `column` has its box.
+QPointF iconMarkOrigin(int row, int column)
+{
+    return {kIconMargin + column * kIconQuarter - kIconCrop, kIconMargin + row * kIconQuarter - kIconCrop};
+}
 
 QColor colorOf(kelmo::Mark mark)
 {
@@ -105,15 +119,18 @@ QPixmap mark(kelmo::Mark mark, std::optional<kelmo::Stroke> stroke, qreal device
 
 QImage iconImage(int side)
 {
-    // The marks stand on nothing, so they look right on light and dark panels.
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(side / kIconUnits, side / kIconUnits);
+    painter.setPen(QPen(kTileRimColor, kTileRim));
+    painter.setBrush(kTileColor);
+    painter.drawRoundedRect(kTile, kTileRadius, kTileRadius);
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 2; ++column) {
             painter.save();
-            painter.translate(column * kIconQuarter - kIconCrop, row * kIconQuarter - kIconCrop);
+            painter.translate(iconMarkOrigin(row, column));
             paintMark(painter, kIconLayout[row][column]);
             painter.restore();
         }
@@ -126,10 +143,14 @@ QString iconSvg()
     QString svg = QStringLiteral(
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 %1 %1\">\n")
                       .arg(number(kIconUnits));
+    svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"%6\" "
+                          "stroke=\"%7\" stroke-width=\"%8\"/>\n")
+               .arg(number(kTile.x()), number(kTile.y()), number(kTile.width()), number(kTile.height()),
+                    number(kTileRadius), kTileColor.name(), kTileRimColor.name(), number(kTileRim));
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 2; ++column) {
-            svg += QStringLiteral("  <g transform=\"translate(%1 %2)\">\n")
-                       .arg(number(column * kIconQuarter - kIconCrop), number(row * kIconQuarter - kIconCrop));
+            const QPointF origin = iconMarkOrigin(row, column);
+            svg += QStringLiteral("  <g transform=\"translate(%1 %2)\">\n").arg(number(origin.x()), number(origin.y()));
             if (kIconLayout[row][column] == kelmo::Mark::X) {
                 for (const auto &stroke : kXStrokes) {
                     svg += QStringLiteral("    <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"#000000\" "

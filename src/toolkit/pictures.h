@@ -23,7 +23,8 @@ QPixmap empty(qreal devicePixelRatio);
 QPixmap mark(kelmo::Mark mark, std::optional<kelmo::Stroke> stroke, qreal devicePixelRatio);
 
 // The program's icon: X top-left and bottom-right, O top-right and
-// bottom-left. The raster and the SVG come from the same drawing.
+// bottom-left, on a white rounded tile that keeps both marks clear on
+// light and dark panels. The raster and the SVG come from the same figures.
 QImage iconImage(int side);
 QString iconSvg();
 QIcon windowIcon();
