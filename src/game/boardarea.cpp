@@ -14,24 +14,6 @@ BoardArea::BoardArea(QWidget *parent)
     boardaccessible::install();
 }
 
-QRect BoardArea::cellGeometry(int index)
-{
-    return QRect(kOrigin + kStep * (index % 3), kOrigin + kStep * (index / 3), kCellSize, kCellSize);
-}
-
-const std::array<QRect, 4> &BoardArea::gridLines()
-{
-    constexpr int width = 3;
-    constexpr int length = 3 * kStep;
-    // Centred on the 2 px overlaps between the cells.
-    constexpr int first = kOrigin + kStep - 1;
-    constexpr int second = kOrigin + 2 * kStep - 1;
-    static const std::array<QRect, 4> lines{
-        QRect(first, kOrigin, width, length), QRect(second, kOrigin, width, length),
-        QRect(kOrigin, first, length, width), QRect(kOrigin, second, length, width)};
-    return lines;
-}
-
 void BoardArea::setCells(const std::array<BoardCell *, 9> &cells)
 {
     m_cells = cells;

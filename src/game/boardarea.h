@@ -15,18 +15,7 @@ class BoardArea : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int kClientSize = 171;
-    // Cells start 24 px in from the top-left corner and step by 40 px, so
-    // neighbouring 42 px pictures overlap by 2 px, where the grid runs.
-    static constexpr int kOrigin = 24;
-    static constexpr int kStep = 40;
-    static constexpr int kCellSize = 42;
-
     explicit BoardArea(QWidget *parent = nullptr);
-
-    static QRect cellGeometry(int index);
-    // The four 3 px grid lines, along the overlaps between the cells.
-    static const std::array<QRect, 4> &gridLines();
 
     // The cells whose focus frame this area moves.
     void setCells(const std::array<BoardCell *, 9> &cells);

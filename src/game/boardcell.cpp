@@ -1,6 +1,6 @@
 #include "game/boardcell.h"
 
-#include "game/boardarea.h"
+#include "game/boardgeometry.h"
 #include "toolkit/picture.h"
 
 #include <QMouseEvent>
@@ -43,7 +43,7 @@ void BoardCell::setPicture(const Picture *picture)
     // a repaint.
     const int row = m_index / 3;
     const int column = m_index % 3;
-    constexpr int strip = BoardArea::kCellSize - BoardArea::kStep;
+    constexpr int strip = boardgeometry::kCellSize - boardgeometry::kStep;
     update(rect().adjusted(column > 0 ? strip : 0, row > 0 ? strip : 0, column < 2 ? -strip : 0,
                            row < 2 ? -strip : 0));
 }
@@ -65,7 +65,7 @@ void BoardCell::paintEvent(QPaintEvent *)
     // The grid lines, in the board area's coordinates.
     painter.translate(-pos());
     const QColor color = palette().color(QPalette::WindowText);
-    for (const QRect &line : BoardArea::gridLines())
+    for (const QRect &line : boardgeometry::gridLines())
         painter.fillRect(line, color);
     painter.translate(pos());
 

@@ -2,6 +2,7 @@
 
 #include "game/boardarea.h"
 #include "game/boardcell.h"
+#include "game/boardgeometry.h"
 #include "toolkit/pictures.h"
 
 #include <QAction>
@@ -66,9 +67,9 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
 
     // Wide enough for every menu-bar entry, so none hides behind an
     // overflow arrow; any extra width stays white on the right.
-    const int width = std::max(BoardArea::kClientSize, menuBar()->sizeHint().width());
-    area->setFixedSize(width, BoardArea::kClientSize);
-    setFixedSize(width, menuBar()->sizeHint().height() + BoardArea::kClientSize);
+    const int width = std::max(boardgeometry::kClientSize, menuBar()->sizeHint().width());
+    area->setFixedSize(width, boardgeometry::kClientSize);
+    setFixedSize(width, menuBar()->sizeHint().height() + boardgeometry::kClientSize);
 
     Form_Load();
 }
@@ -79,7 +80,7 @@ void Form1::createBoard(BoardArea *area)
 {
     for (int i = 0; i < 9; ++i) {
         auto *cell = new BoardCell(i, area);
-        cell->setGeometry(BoardArea::cellGeometry(i));
+        cell->setGeometry(boardgeometry::cellGeometry(i));
         Image1[i] = cell;
         connect(cell, &BoardCell::clicked, this, &Form1::Image1_Click);
     }

@@ -1,7 +1,9 @@
 #include "game/statuslabel.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 
 namespace {
 
@@ -24,13 +26,6 @@ StatusLabel::StatusLabel(QWidget *parent)
 {
     // The text may come from the network: never interpret it as markup.
     setTextFormat(Qt::PlainText);
-}
-
-void StatusLabel::setText(const QString &text)
-{
-    QLabel::setText(text);
-    setToolTip(text);
-    setAccessibleName(text);
 }
 
 QString StatusLabel::fitted(const QString &text, const QFontMetrics &metrics, int width)
@@ -60,6 +55,19 @@ QString StatusLabel::fitted(const QString &text, const QFontMetrics &metrics, in
         return shortened(before, metrics, beforeRoom) + words + shortened(after, metrics, afterRoom);
     }
     return shortened(text, metrics, width);
+}
+
+bool StatusLabel::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QLabel::event(event);
+    // A shortened line shows itself whole in its tooltip.
+    const QString shown = fitted(text(), fontMetrics(), contentsRect().width());
+    if (shown != text())
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void StatusLabel::paintEvent(QPaintEvent *)

@@ -1,5 +1,7 @@
 #include "net/winsock.h"
 
+#include "net/address.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QTcpServer>
@@ -322,4 +324,20 @@ void Winsock::fail(const QString &message)
                 emit ErrorOccurred(message);
         },
         Qt::QueuedConnection);
+}
+
+QString Winsock::listenFailureText(quint16 port, QAbstractSocket::SocketError error, const QString &reason,
+                                   const QString &program)
+{
+    const QString failure = QStringLiteral("Cannot wait for an opponent on port %1: ").arg(port);
+    if (error != QAbstractSocket::SocketAccessError || port >= 1024)
+        return failure + reason + QLatin1Char('.');
+    return failure
+        + QStringLiteral("ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE "
+                         "capability (%1).\n\n"
+                         "To grant it to Kelmo, run once:\n"
+                         "sudo setcap cap_net_bind_service=+ep %2\n\n"
+                         "Or let every program use ports from %3 up:\n"
+                         "sudo sysctl net.ipv4.ip_unprivileged_port_start=%3")
+              .arg(reason, program, QString::number(port));
 }

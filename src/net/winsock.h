@@ -110,11 +110,6 @@ signals:
     void Closed(const QString &error);
 
 private:
-    // Text that can only have been meant as a numeric address (digits and
-    // dots, or anything with a colon) but is not one, or that holds blanks:
-    // refused at once rather than sent to the name resolver.
-    static bool isMalformedAddress(const QString &host);
-
     void onNewConnection();
     void adoptSocket(QTcpSocket *socket);
     void releaseSocket();

@@ -30,7 +30,7 @@ QWidget *playersWindow()
 // box, for one, must not hide the struck line.
 void placeClearOfPlayersWindow(QWidget &dialog)
 {
-    const QWidget *window = dialog.parentWidget();
+    const QWidget *window = dialog.parentWidget() ? dialog.parentWidget() : playersWindow();
     if (!window || !window->screen())
         return;
     dialog.adjustSize();
@@ -68,6 +68,7 @@ QString QtToolkit::inputBox(const QString &prompt, const QString &offered)
 void QtToolkit::showModal(QDialog &dialog)
 {
     dialog.setWindowModality(Qt::ApplicationModal);
+    placeClearOfPlayersWindow(dialog);
     dialog.exec();
 }
 
