@@ -6,7 +6,9 @@ BUILD_TYPE ?= Release
 PREFIX ?= /usr/local
 # Parallel compile jobs: one per core, so a build does not swamp the machine.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make qt6-base-dev
+# The game finds waiting games on the local network through the Avahi
+# client library, which CMake finds with pkg-config.
+PACKAGES := cmake g++ make qt6-base-dev libavahi-client-dev pkgconf
 # The tests also check the desktop entry and the AppStream file with the
 # freedesktop validators, and switch accessibility on through Qt's private
 # platform interface to see the events a screen reader gets.
