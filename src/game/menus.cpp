@@ -104,7 +104,7 @@ void Form1::mnusubGame_Click(int Index)
     case TwoPlayers:
         startLocalMode(TwoPlayers, false);
         break;
-    case WaitingForConnection: // this side plays X
+    case WaitingForConnection: { // this side plays X
         // When nothing can listen (wsListen says why), the mode stays as it
         // was, with its game and its opponent.
         if (!startWaiting(m_port))
@@ -112,11 +112,14 @@ void Form1::mnusubGame_Click(int Index)
         ClearBoard();
         mnuComMove->setEnabled(false);
         setModeChecks(WaitingForConnection);
-        m_waitingText = GetIPHostName() + QStringLiteral(" Waiting...");
+        const QString hostName = GetIPHostName();
+        m_waitingText = hostName + QStringLiteral(" Waiting...");
         Label1->setText(m_waitingText);
         Label2->setText(QString());
+        announceWaitingGame(hostName);
         GetIPAddress([this](const QString &address) { Label2->setText(QStringLiteral("IP Address ") + address); });
         break;
+    }
     case ConnectToOpponent: { // this side plays O
         // Whatever the earlier mode had open goes now, before the player is
         // asked for an address.
