@@ -39,6 +39,8 @@ public:
     static QString hostOfGame(const QString &name);
 
 signals:
+    // May be raised from inside the discovery's own callbacks: a slot must
+    // not stop browsing.
     void gamesChanged();
 
 protected:
