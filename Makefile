@@ -6,11 +6,15 @@ BUILD_TYPE ?= Release
 PREFIX ?= /usr/local
 # Parallel compile jobs: one per core, so a build does not swamp the machine.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make qt6-base-dev
+# The game finds waiting games on the local network through the Avahi
+# client library, which CMake finds with pkg-config.
+PACKAGES := cmake g++ make qt6-base-dev libavahi-client-dev pkgconf
 # The tests also check the desktop entry and the AppStream file with the
 # freedesktop validators, and switch accessibility on through Qt's private
-# platform interface to see the events a screen reader gets.
-TEST_PACKAGES := desktop-file-utils appstream qt6-base-private-dev
+# platform interface to see the events a screen reader gets. The discovery
+# tests run Avahi daemons on system buses of their own (dbus) in network
+# namespaces (unshare and nsenter from util-linux, ip from iproute2).
+TEST_PACKAGES := desktop-file-utils appstream qt6-base-private-dev avahi-daemon dbus iproute2 util-linux
 # dpkg-shlibdeps works out the Debian package's library dependencies, and
 # CPack runs file to find the programs among the packed files.
 PACKAGE_PACKAGES := dpkg-dev file

@@ -14,6 +14,7 @@
 //   255   the peer leaves: the next byte gives the length (0 to 8) of a
 //         last arrival sent just before; then a new peer takes its place
 
+#include "fakegamediscovery.h"
 #include "fakesocketapi.h"
 #include "faketoolkit.h"
 #include "game/boardcell.h"
@@ -241,6 +242,7 @@ struct Side {
 struct Harness {
     FakeToolkit toolkit;
     FakeSocketApi sockets;
+    FakeGameDiscovery discovery; // what the waiting side offers
     QTcpServer opponentServer; // what the connecting side connects to
     Side waiting;
     Side connecting;
@@ -249,6 +251,7 @@ struct Harness {
     {
         toolkit.defaultAnswer = QStringLiteral("127.0.0.1");
         waiting.form = std::make_unique<Form1>(toolkit, 0, &sockets);
+        waiting.form->setGameDiscovery(&discovery);
         waiting.form->mnusubGame_Click(Form1::WaitingForConnection);
         waiting.connection = waiting.form->wsServer;
         connectPeer(waiting);
@@ -476,6 +479,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (h.toolkit.messages.size() != model.boxes)
             fail("the boxes shown differ from the model's");
         checkInvariants(form);
+        if (h.discovery.published.has_value() == h.waiting.form->opponentPresent())
+            fail("the waiting game is offered while an opponent is there, or not offered while none is");
     }
     side.greeted = model.greeted;
     side.greetingOpen = model.greetingOpen;

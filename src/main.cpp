@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/firstpaint.h"
 #include "game/form1.h"
+#include "net/avahidiscovery.h"
 #include "toolkit/pictures.h"
 #include "toolkit/qttoolkit.h"
 
@@ -16,7 +17,11 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Kelmo"));
     QtToolkit toolkit;
+    // Made before the window, so that it is still there when the window
+    // withdraws its game on closing.
+    AvahiDiscovery discovery;
     Form1 form(toolkit);
+    form.setGameDiscovery(&discovery);
     form.show();
     // Drawing the icon at every size and sending it to the desktop would
     // hold up the first frame; it is for the task bar and the boxes.

@@ -45,10 +45,10 @@ void Form1::messageBox(const QString &text, Toolkit::Icon icon, const QString &t
     m_toolkit.messageBox(text, icon, title);
 }
 
-QString Form1::inputBox(const QString &prompt, const QString &offered)
+QString Form1::inputBox(const QString &prompt, const QString &offered, const InputChoices *choices)
 {
     const DialogScope open(*this);
-    return m_toolkit.inputBox(prompt, offered);
+    return m_toolkit.inputBox(prompt, offered, choices);
 }
 
 void Form1::showModal(QDialog &dialog)

@@ -125,9 +125,10 @@ private:
     void createMenus();
     void setModeChecks(GameItem item);
     void startLocalMode(GameItem item, bool withComputer);
+    QString chooseOpponent();
     // dialogs.cpp
     void messageBox(const QString &text, Toolkit::Icon icon = Toolkit::Icon::None, const QString &title = {});
-    QString inputBox(const QString &prompt, const QString &offered);
+    QString inputBox(const QString &prompt, const QString &offered, const InputChoices *choices = nullptr);
     void showModal(QDialog &dialog);
     void showReports();
     void playerActed();

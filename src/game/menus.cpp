@@ -3,7 +3,9 @@
 #include "game/form1.h"
 
 #include "about/form2.h"
+#include "net/gamediscovery.h"
 
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -104,7 +106,7 @@ void Form1::mnusubGame_Click(int Index)
     case TwoPlayers:
         startLocalMode(TwoPlayers, false);
         break;
-    case WaitingForConnection: // this side plays X
+    case WaitingForConnection: { // this side plays X
         // When nothing can listen (wsListen says why), the mode stays as it
         // was, with its game and its opponent.
         if (!startWaiting(m_port))
@@ -112,11 +114,14 @@ void Form1::mnusubGame_Click(int Index)
         ClearBoard();
         mnuComMove->setEnabled(false);
         setModeChecks(WaitingForConnection);
-        m_waitingText = GetIPHostName() + QStringLiteral(" Waiting...");
+        const QString hostName = GetIPHostName();
+        m_waitingText = hostName + QStringLiteral(" Waiting...");
         Label1->setText(m_waitingText);
         Label2->setText(QString());
+        announceWaitingGame(hostName);
         GetIPAddress([this](const QString &address) { Label2->setText(QStringLiteral("IP Address ") + address); });
         break;
+    }
     case ConnectToOpponent: { // this side plays O
         // Whatever the earlier mode had open goes now, before the player is
         // asked for an address.
@@ -126,7 +131,7 @@ void Form1::mnusubGame_Click(int Index)
         setModeChecks(ConnectToOpponent);
         Label1->setText(QString());
         Label2->setText(QString());
-        ConnectIP = inputBox(QStringLiteral("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
+        ConnectIP = chooseOpponent();
         // The greeting is this host's name: known before the connection can
         // complete.
         const QString host = GetIPHostName();
@@ -137,6 +142,34 @@ void Form1::mnusubGame_Click(int Index)
     default: // the separators and the two headings
         break;
     }
+}
+
+// Asks for the opponent's address. While the box is open, the games found
+// on the local network are offered in it as "alpha (192.168.1.5)"; with
+// exactly one found, its address is the text offered.
+QString Form1::chooseOpponent()
+{
+    const QString prompt = QStringLiteral("Input IP Address to Connect");
+    const QString nothingFound = QStringLiteral("0.0.0.0");
+    GameDiscovery *discovery = gameDiscovery();
+    if (!discovery)
+        return inputBox(prompt, nothingFound);
+    InputChoices choices;
+    QHash<QString, QString> addressOf; // every entry offered, to the address it stands for
+    const auto offer = [&] {
+        QStringList entries;
+        for (const FoundGame &game : discovery->games()) {
+            entries.append(QStringLiteral("%1 (%2)").arg(GameDiscovery::hostOfGame(game.name), game.address));
+            addressOf.insert(entries.last(), game.address);
+        }
+        choices.set(entries, entries.size() == 1 ? discovery->games().first().address : nothingFound);
+    };
+    QObject::connect(discovery, &GameDiscovery::gamesChanged, &choices, offer);
+    discovery->startBrowsing();
+    offer();
+    const QString answer = inputBox(prompt, choices.offered(), &choices);
+    discovery->stopBrowsing();
+    return addressOf.value(answer, answer);
 }
 
 void Form1::mnuComMove_Click()

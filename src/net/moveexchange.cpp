@@ -55,6 +55,35 @@ MoveExchange::~MoveExchange()
     delete wsClient;
     delete m_serverGreetingTimer;
     delete m_clientGreetingTimer;
+    if (m_discovery)
+        m_discovery->withdraw();
+}
+
+void MoveExchange::setGameDiscovery(GameDiscovery *discovery)
+{
+    if (m_discovery)
+        m_discovery->withdraw();
+    m_discovery = discovery;
+    updateAnnouncement();
+}
+
+// The game is announced exactly while this copy listens as the waiting
+// side, with no opponent that has greeted.
+void MoveExchange::updateAnnouncement()
+{
+    if (!m_discovery)
+        return;
+    if (m_role == Side::Waiting && !m_gameName.isEmpty() && wsListen->state() == Winsock::State::Listening
+        && !opponentPresent())
+        m_discovery->publish(m_gameName, wsListen->listeningPort());
+    else
+        m_discovery->withdraw();
+}
+
+void MoveExchange::announceWaitingGame(const QString &hostName)
+{
+    m_gameName = GameDiscovery::gameName(hostName);
+    updateAnnouncement();
 }
 
 void MoveExchange::setGreetingTimeout(int milliseconds)
@@ -100,6 +129,8 @@ void MoveExchange::stopNetwork()
     m_role.reset();
     wsListen->Close();
     dropOpponents();
+    m_gameName.clear();
+    updateAnnouncement();
 }
 
 bool MoveExchange::startWaiting(quint16 port)
@@ -198,6 +229,7 @@ void MoveExchange::receive(Side side)
     if (FirstData) {
         FirstData = false;
         greeted(side) = true;
+        updateAnnouncement(); // an opponent is here: the game is no longer offered
         m_greeting = RecvStr;
         m_greetingOpen = true;
         m_greetingAt = arrivedAt;
@@ -277,7 +309,9 @@ void MoveExchange::opponentGone(Side side, const QString &error)
     greetingTimerOf(side).stop();
     if (m_role != side)
         return;
-    if (!std::exchange(greeted(side), false)) {
+    const bool wasOpponent = std::exchange(greeted(side), false);
+    updateAnnouncement(); // the waiting side offers its game again
+    if (!wasOpponent) {
         // A host that closes before it greets is busy, or no Kelmo game; on
         // the waiting side such a connection is no opponent at all.
         if (side == Side::Connecting)

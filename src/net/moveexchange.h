@@ -1,7 +1,10 @@
 #pragma once
 
+#include "net/gamediscovery.h"
 #include "net/hostlookup.h"
 #include "net/peermessage.h"
+
+#include <QPointer>
 
 #include <chrono>
 #include <optional>
@@ -61,6 +64,12 @@ public:
     // still there: only then do moves travel.
     bool opponentPresent() const;
 
+    // Announces the waiting side's game on the local network, and finds
+    // games to connect to, through `discovery`; through nothing when null,
+    // as at first. The window does not own it.
+    void setGameDiscovery(GameDiscovery *discovery);
+    GameDiscovery *gameDiscovery() const { return m_discovery; }
+
     // Tests shorten these.
     void setGreetingTimeout(int milliseconds);
     void setGreetingWindow(std::chrono::milliseconds window) { m_greetingWindow = window; }
@@ -75,6 +84,11 @@ protected:
     // listens are the connections of either role dropped; false, with
     // everything as it was, when it cannot listen (wsListen reports why).
     bool startWaiting(quint16 port);
+    // Names the waiting side's game after `hostName`: from now on it is
+    // announced while this copy waits with no opponent, and withdrawn
+    // while an opponent is there; leaving the waiting side withdraws it
+    // for good.
+    void announceWaitingGame(const QString &hostName);
     // Makes this copy the connecting side: drops every connection, then
     // connects to `host`.
     void startConnecting(const QString &host, quint16 port);
@@ -127,6 +141,7 @@ private:
     void greetingOverdue(Side side);
     void opponentGone(Side side, const QString &error);
     void clientFailed(const QString &text);
+    void updateAnnouncement();
 
     std::optional<Side> m_role;
     bool m_arrivalWaiting = false; // held back while a dialog was open
@@ -141,4 +156,6 @@ private:
     std::chrono::steady_clock::time_point m_greetingAt;
     std::chrono::milliseconds m_greetingWindow = kGreetingWindow;
     Mover m_lastMover = Mover::Nobody;
+    QPointer<GameDiscovery> m_discovery;
+    QString m_gameName; // the waiting side's game, while there is one to announce
 };

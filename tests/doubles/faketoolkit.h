@@ -35,6 +35,7 @@ public:
     std::function<void(const QString &)> onMessage;
     // Called while an input box is "open", before it is answered.
     std::function<void()> onInput;
+    const InputChoices *openChoices = nullptr; // meanwhile, the box's choices if it has any
     // Called while a modal window is "open"; the window closes on return.
     std::function<void(QDialog &)> onModal;
     QStringList modalTitles;
@@ -46,11 +47,13 @@ public:
             onMessage(text);
     }
 
-    QString inputBox(const QString &prompt, const QString &offered) override
+    QString inputBox(const QString &prompt, const QString &offered, const InputChoices *choices = nullptr) override
     {
         prompts.append(prompt + QLatin1Char('|') + offered);
+        openChoices = choices;
         if (onInput)
             onInput();
+        openChoices = nullptr;
         return inputAnswers.isEmpty() ? defaultAnswer : inputAnswers.dequeue();
     }
 
