@@ -1,7 +1,7 @@
 // What a screen reader learns of the board, through Qt's accessibility
 // interfaces and the events they send.
 
-#include "boardtext.h"
+#include "boards.h"
 #include "faketoolkit.h"
 #include "game/boardarea.h"
 #include "game/boardcell.h"

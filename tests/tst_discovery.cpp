@@ -3,7 +3,7 @@
 
 #include "fakegamediscovery.h"
 #include "net/avahidiscovery.h"
-#include "networkplayer.h"
+#include "network.h"
 #include "testmain.h"
 
 namespace {

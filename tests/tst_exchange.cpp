@@ -15,7 +15,6 @@ using namespace std::chrono_literals;
 namespace {
 
 const QString kOutOfStep = QStringLiteral("The two boards are out of step. Choose New to start again on both.");
-const QString kBusy = QStringLiteral("127.0.0.1 is busy with another game, or is not a Kelmo game.");
 
 // The game's part, as small as the exchange allows: a board of marks, the
 // opponent's name as shown, and everything reported.
@@ -32,16 +31,26 @@ public:
     {
         HostName = QStringLiteral("alpha");
         setGreetingWindow(0ms);
+        setGreetingTimeout(100);
     }
+    using MoveExchange::sendMove;
+    using MoveExchange::sendNewGame;
     using MoveExchange::startConnecting;
     using MoveExchange::startWaiting;
 
-    void play(int cell)
+    // A raw peer that reaches this probe, waiting, and reads its greeting.
+    bool reach(QTcpSocket &peer)
     {
-        board[cell] = QLatin1Char('X');
-        sendMove(cell);
+        peer.connectToHost(QHostAddress::LocalHost, wsListen->listeningPort());
+        return QTest::qWaitFor([&] { return peer.bytesAvailable() >= 5; }) && peer.readAll() == "alpha";
     }
-    using MoveExchange::sendNewGame;
+    // Sends an arrival and waits until it has been taken.
+    bool deliver(QTcpSocket &peer, const QByteArray &bytes)
+    {
+        const qint64 before = wsServer->totalBytesTaken();
+        peer.write(bytes);
+        return QTest::qWaitFor([&] { return wsServer->totalBytesTaken() == before + bytes.size(); });
+    }
 
 protected:
     Outcome applyPeerMessage(const PeerMessage &message, Side side) override
@@ -49,8 +58,7 @@ protected:
         switch (message.kind) {
         case PeerMessage::Kind::Greeting:
             board = QStringLiteral(".........");
-            greeting = message.text;
-            break;
+            [[fallthrough]];
         case PeerMessage::Kind::GreetingContinued:
             greeting = message.text;
             break;
@@ -72,22 +80,6 @@ protected:
     void lookupMessage(const QString &text, Alert) override { reports.append(text); }
 };
 
-// A raw peer that connects to a waiting probe and reads its greeting.
-void connectTo(Probe &probe, QTcpSocket &peer)
-{
-    peer.connectToHost(QHostAddress::LocalHost, probe.wsListen->listeningPort());
-    QTRY_COMPARE(peer.bytesAvailable(), 5);
-    QCOMPARE(peer.readAll(), QByteArray("alpha"));
-}
-
-// Writes an arrival and waits until the probe has taken it.
-void deliver(Probe &probe, QTcpSocket &peer, const QByteArray &bytes)
-{
-    const qint64 before = probe.wsServer->totalBytesTaken();
-    peer.write(bytes);
-    QTRY_COMPARE(probe.wsServer->totalBytesTaken(), before + bytes.size());
-}
-
 } // namespace
 
 class TestExchange : public QObject
@@ -100,10 +92,8 @@ private slots:
     void hostThatDoesNotGreet_data();
     void hostThatDoesNotGreet();
     void silentPeerMakesRoom();
-    void crossedMoves_data();
-    void crossedMoves();
-    void splitGreeting_data();
-    void splitGreeting();
+    void arrivals_data();
+    void arrivals();
 };
 
 void TestExchange::oneRoleAtATime_data()
@@ -114,50 +104,37 @@ void TestExchange::oneRoleAtATime_data()
 }
 
 // Choosing a role drops the opponent of the other: its data, its leaving
-// and strangers coming to a port no longer listened on reach nothing.
+// and strangers at a port no longer listened on reach nothing.
 void TestExchange::oneRoleAtATime()
 {
     QFETCH(bool, waitingFirst);
     Probe probe;
     QTcpServer host;
     QVERIFY(host.listen(QHostAddress::LocalHost));
-    QTcpSocket fromWaiting;
-    QTcpSocket *old = &fromWaiting;
-    QTcpSocket *next = nullptr;
-    const auto connectToHost = [&]() -> QTcpSocket * {
+    QTcpSocket reached;
+    std::unique_ptr<QTcpSocket> accepted;
+    const auto play = [&](bool waiting) -> QTcpSocket * {
+        if (waiting)
+            return probe.startWaiting(0) && probe.reach(reached) ? &reached : nullptr;
         probe.startConnecting(QStringLiteral("127.0.0.1"), host.serverPort());
-        (void)QTest::qWaitFor([&] { return host.hasPendingConnections(); }, 5000);
-        return host.nextPendingConnection();
+        if (!QTest::qWaitFor([&] { return host.hasPendingConnections(); }))
+            return nullptr;
+        accepted.reset(host.nextPendingConnection());
+        return QTest::qWaitFor([&] { return accepted->bytesAvailable() == 5; }) ? accepted.get() : nullptr;
     };
-
-    if (waitingFirst) {
-        QVERIFY(probe.startWaiting(0));
-        connectTo(probe, fromWaiting);
-    } else {
-        old = connectToHost();
-        QVERIFY(old);
-        QTRY_COMPARE(old->bytesAvailable(), 5);
-    }
+    QTcpSocket *old = play(waitingFirst);
+    QVERIFY(old);
     old->write("beta");
     QTRY_COMPARE(probe.greeting, QStringLiteral("beta"));
     const quint16 listened = probe.wsListen->listeningPort();
 
     QSignalSpy dropped(old, &QTcpSocket::disconnected);
-    QTcpSocket fromNext;
-    if (waitingFirst) {
-        next = connectToHost();
-        QVERIFY(next);
-        QTRY_COMPARE(next->bytesAvailable(), 5);
-    } else {
-        QVERIFY(probe.startWaiting(0));
-        next = &fromNext;
-        connectTo(probe, fromNext);
-    }
+    QTcpSocket *next = play(!waitingFirst);
+    QVERIFY(next);
     QTRY_COMPARE(dropped.size(), 1);
     old->write("8");
     next->write("gamma");
     QTRY_COMPARE(probe.greeting, QStringLiteral("gamma"));
-
     if (waitingFirst) {
         QTcpSocket stranger;
         QSignalSpy refused(&stranger, &QTcpSocket::errorOccurred);
@@ -171,30 +148,27 @@ void TestExchange::oneRoleAtATime()
 
 void TestExchange::hostThatDoesNotGreet_data()
 {
-    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("closes");
     QTest::addColumn<QString>("report");
-    QTest::newRow("a host that closes at once") << "closes" << kBusy;
+    QTest::newRow("a host that closes at once") << true << "127.0.0.1 is busy with another game, or is not a Kelmo game.";
     QTest::newRow("a host that says nothing")
-        << "silent" << "No greeting came from 127.0.0.1 within 1 second: it is busy with another game, or is not a Kelmo game.";
+        << false << "No greeting came from 127.0.0.1 within 1 second: it is busy with another game, or is not a Kelmo game.";
 }
 
 // The connecting side is told when the host it reached does not greet it.
 void TestExchange::hostThatDoesNotGreet()
 {
-    QFETCH(QString, host);
+    QFETCH(bool, closes);
     QFETCH(QString, report);
-    QTcpServer raw;
-    QVERIFY(raw.listen(QHostAddress::LocalHost));
-    if (host == "closes")
-        connect(&raw, &QTcpServer::newConnection, this, [&] { raw.nextPendingConnection()->close(); });
-
+    QTcpServer host;
+    QVERIFY(host.listen(QHostAddress::LocalHost));
+    if (closes)
+        connect(&host, &QTcpServer::newConnection, this, [&] { host.nextPendingConnection()->close(); });
     Probe probe;
-    probe.setGreetingTimeout(100);
     probe.ConnectIP = QStringLiteral("127.0.0.1");
-    probe.startConnecting(probe.ConnectIP, raw.serverPort());
+    probe.startConnecting(probe.ConnectIP, host.serverPort());
     QTRY_COMPARE(probe.reports, QStringList{report});
     QCOMPARE(probe.wsClient->state(), Winsock::State::Closed);
-    QVERIFY(!probe.opponentPresent());
 }
 
 // A peer that never greets is dropped without a word, making room for the
@@ -202,87 +176,67 @@ void TestExchange::hostThatDoesNotGreet()
 void TestExchange::silentPeerMakesRoom()
 {
     Probe probe;
-    probe.setGreetingTimeout(100);
     QVERIFY(probe.startWaiting(0));
-    QTcpSocket squatter;
-    connectTo(probe, squatter);
+    QTcpSocket squatter, player;
+    QVERIFY(probe.reach(squatter));
     QTRY_COMPARE(squatter.state(), QAbstractSocket::UnconnectedState);
-
-    QTcpSocket player;
-    connectTo(probe, player);
+    QVERIFY(probe.reach(player));
     player.write("beta");
     QTRY_VERIFY(probe.opponentPresent());
     QCOMPARE(probe.reports, QStringList());
 }
 
-void TestExchange::crossedMoves_data()
+void TestExchange::arrivals_data()
 {
-    QTest::addColumn<QStringList>("steps"); // ">n" we play n, "<t" t arrives, "new" we choose New
+    // ">n" we play n, "new" we choose New; anything else arrives as it is.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("windowMs"); // for pieces of a greeting
+    QTest::addColumn<QString>("greeting");
     QTest::addColumn<QString>("board");
     QTest::addColumn<bool>("outOfStep");
 
-    QTest::newRow("turns kept") << QStringList{">4", "<0", ">8", "<2"} << "O.O.X...X" << false;
-    QTest::newRow("the opponent opens") << QStringList{"<4", ">0"} << "X...O...." << false;
-    QTest::newRow("the opponent moves twice") << QStringList{"<0", "<5"} << "O....O..." << true;
-    QTest::newRow("two moves in one arrival") << QStringList{">4", "<05"} << "O...XO..." << true;
-    QTest::newRow("a move for a filled cell") << QStringList{">4", "<4"} << "....X...." << true;
-    QTest::newRow("the opponent's New between") << QStringList{"<0", "<9", "<5"} << ".....O..." << false;
-    QTest::newRow("our New between") << QStringList{"<0", "new", "<5"} << "O....O..." << false;
+    const auto row = [](const char *name, const QStringList &steps, const char *board, bool outOfStep = false) {
+        QTest::newRow(name) << QStringList{"beta"} + steps << 0 << "beta" << board << outOfStep;
+    };
+    row("turns kept", {">4", "0", ">8", "2"}, "O.O.X...X");
+    row("the opponent opens", {"4", ">0"}, "X...O....");
+    row("the opponent moves twice", {"0", "5"}, "O....O...", true);
+    row("two moves in one arrival", {">4", "05"}, "O...XO...", true);
+    row("a move for a filled cell", {">4", "4"}, "....X....", true);
+    row("the opponent's New between", {"0", "9", "5"}, ".....O...");
+    row("our New between", {"0", "new", "5"}, "O....O...");
+    // A greeting that the network split: pieces that could be part of a
+    // host name, within the window after its first piece, are more of it.
+    QTest::newRow("a host name in pieces") << QStringList{"pc", "4", "2"} << 5000 << "pc42" << "........." << false;
+    QTest::newRow("pieces after the window are moves") << QStringList{"pc", "4", "2"} << 0 << "pc" << "..O.O...." << true;
+    QTest::newRow("what no host name holds ends it") << QStringList{"pc", "4 2", "1"} << 5000 << "pc" << ".O......." << false;
 }
 
-void TestExchange::crossedMoves()
+void TestExchange::arrivals()
 {
     QFETCH(QStringList, steps);
-    QFETCH(QString, board);
-    QFETCH(bool, outOfStep);
-    Probe probe;
-    QVERIFY(probe.startWaiting(0));
-    QTcpSocket peer;
-    connectTo(probe, peer);
-    deliver(probe, peer, "beta");
-    for (const QString &step : steps) {
-        if (step == "new")
-            probe.sendNewGame(); // the board stays: only what is sent counts here
-        else if (step.startsWith('>'))
-            probe.play(step.mid(1).toInt());
-        else
-            deliver(probe, peer, step.mid(1).toLatin1());
-    }
-    QCOMPARE(probe.board, board);
-    QCOMPARE(probe.reports, outOfStep ? QStringList{kOutOfStep} : QStringList());
-}
-
-void TestExchange::splitGreeting_data()
-{
-    QTest::addColumn<QByteArrayList>("pieces");
-    QTest::addColumn<int>("windowMs");
-    QTest::addColumn<QString>("greeting");
-    QTest::addColumn<QString>("board");
-    QTest::addColumn<QStringList>("reports");
-
-    QTest::newRow("a host name in pieces") << QByteArrayList{"pc", "4", "2"} << 5000 << "pc42" << "........." << QStringList();
-    QTest::newRow("pieces after the window are moves") << QByteArrayList{"pc", "4", "2"} << 0 << "pc" << "..O.O...." << QStringList{kOutOfStep};
-    QTest::newRow("what no host name holds ends it") << QByteArrayList{"pc", "4 2"} << 5000 << "pc" << "........." << QStringList();
-    QTest::newRow("the greeting whole, then a move") << QByteArrayList{"pc42", "4"} << 0 << "pc42" << "....O...." << QStringList();
-}
-
-void TestExchange::splitGreeting()
-{
-    QFETCH(QByteArrayList, pieces);
     QFETCH(int, windowMs);
     QFETCH(QString, greeting);
     QFETCH(QString, board);
-    QFETCH(QStringList, reports);
+    QFETCH(bool, outOfStep);
     Probe probe;
     probe.setGreetingWindow(std::chrono::milliseconds(windowMs));
     QVERIFY(probe.startWaiting(0));
     QTcpSocket peer;
-    connectTo(probe, peer);
-    for (const QByteArray &piece : pieces)
-        deliver(probe, peer, piece);
+    QVERIFY(probe.reach(peer));
+    for (const QString &step : steps) {
+        if (step == "new") {
+            probe.sendNewGame(); // the probe's board stays: only what is sent counts
+        } else if (step.startsWith('>')) {
+            probe.board[step.mid(1).toInt()] = QLatin1Char('X');
+            probe.sendMove(step.mid(1).toInt());
+        } else {
+            QVERIFY(probe.deliver(peer, step.toLatin1()));
+        }
+    }
     QCOMPARE(probe.greeting, greeting);
     QCOMPARE(probe.board, board);
-    QCOMPARE(probe.reports, reports);
+    QCOMPARE(probe.reports, outOfStep ? QStringList{kOutOfStep} : QStringList());
 }
 
 KELMO_TEST(TestExchange)

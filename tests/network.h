@@ -1,0 +1,146 @@
+#pragma once
+
+// Copies of the game, raw peers and a relay for the network tests, all on
+// 127.0.0.1.
+
+#include "boards.h"
+#include "fakesocketapi.h"
+#include "faketoolkit.h"
+#include "net/winsock.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QtTest>
+
+#include <array>
+#include <memory>
+
+// One copy of the game, its dialogs answered by the test.
+struct Player {
+    FakeToolkit toolkit;
+    FakeSocketApi sockets;
+    std::unique_ptr<Form1> form;
+
+    Player(const QByteArray &hostName, quint16 port)
+    {
+        sockets.hostName = hostName;
+        form = std::make_unique<Form1>(toolkit, port, &sockets);
+        // A test's peer moves at once after its greeting, as no person
+        // could: that is not to be taken as more of the greeting.
+        form->setGreetingWindow(std::chrono::milliseconds(0));
+    }
+    Form1 *operator->() const { return form.get(); }
+    QString board() const { return textFromBoard(form->board()); }
+    QStringList told() const { return toolkit.texts(); }
+    void choose(Form1::GameItem item) { form->mnusubGame[item]->trigger(); }
+};
+
+inline QByteArray readExactly(QTcpSocket &peer, qsizetype size)
+{
+    // A short read shows up as a failed comparison in the caller.
+    (void)QTest::qWaitFor([&] { return peer.bytesAvailable() >= size; }, 5000);
+    return peer.read(size);
+}
+
+// A raw peer that connects to a waiting window; false when it was not
+// greeted with "alpha".
+inline bool reachWaiting(Player &waiting, QTcpSocket &peer)
+{
+    peer.connectToHost(QHostAddress::LocalHost, waiting->wsListen->listeningPort());
+    return readExactly(peer, 5) == "alpha";
+}
+
+// A waiting window and a raw peer that has greeted it.
+inline void connectRawPeer(Player &waiting, QTcpSocket &peer, const QByteArray &greeting = "beta")
+{
+    waiting.choose(Form1::WaitingForConnection);
+    QVERIFY(reachWaiting(waiting, peer));
+    peer.write(greeting);
+    QTRY_VERIFY(waiting->opponentPresent());
+}
+
+// A connecting window, made with `host`'s port, and the raw peer it reached
+// there, greeted both ways.
+inline void connectToRawPeer(Player &connecting, QTcpServer &host, std::unique_ptr<QTcpSocket> &peer,
+                             const QByteArray &greeting = "beta")
+{
+    connecting.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
+    connecting.choose(Form1::ConnectToOpponent);
+    QTRY_VERIFY(host.hasPendingConnections());
+    peer.reset(host.nextPendingConnection());
+    peer->setParent(nullptr);
+    QCOMPARE(readExactly(*peer, 5), QByteArray("alpha"));
+    peer->write(greeting);
+    QTRY_VERIFY(connecting->opponentPresent());
+}
+
+// A relay between one client and a target port that holds, splits or
+// merges what crosses it, as a slow or irregular link does.
+class LinkProxy : public QObject
+{
+public:
+    enum Direction { Up, Down }; // client to target, target to client
+
+    explicit LinkProxy(quint16 targetPort)
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this, targetPort] {
+            m_ends[Up] = m_server.nextPendingConnection();
+            m_ends[Down] = new QTcpSocket(this);
+            m_ends[Down]->connectToHost(QHostAddress::LocalHost, targetPort);
+            connect(m_ends[Down], &QTcpSocket::connected, this, [this] { pass(Up); });
+            for (Direction d : {Up, Down}) {
+                m_ends[d]->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+                connect(m_ends[d], &QTcpSocket::readyRead, this, [this, d] {
+                    m_pending[d] += m_ends[d]->readAll();
+                    pass(d);
+                });
+            }
+        });
+    }
+
+    quint16 port() const { return m_server.serverPort(); }
+    // Bytes in that direction wait in the relay until released.
+    void hold(Direction d) { m_held[d] = true; }
+    bool holds(Direction d) const { return m_held[d]; }
+    QByteArray held(Direction d) const { return m_pending[d]; }
+    // Bytes passed on so far.
+    qint64 passed(Direction d) const { return m_passed[d]; }
+    bool idle() const { return m_pending[Up].isEmpty() && m_pending[Down].isEmpty(); }
+    // Passes on what waits, and from then on what comes: in one piece, or
+    // a byte at a time, 10 ms apart.
+    void release(Direction d, bool split = false)
+    {
+        m_held[d] = false;
+        m_split[d] = split;
+        pass(d);
+    }
+
+private:
+    void pass(Direction d)
+    {
+        QTcpSocket *out = m_ends[1 - d];
+        if (m_held[d] || m_pending[d].isEmpty() || !out || out->state() != QAbstractSocket::ConnectedState
+            || m_pacing[d])
+            return;
+        const QByteArray piece = m_split[d] ? m_pending[d].left(1) : m_pending[d];
+        out->write(piece);
+        out->flush();
+        m_pending[d].remove(0, piece.size());
+        m_passed[d] += piece.size();
+        if (!m_split[d])
+            return;
+        m_pacing[d] = true;
+        QTimer::singleShot(10, this, [this, d] {
+            m_pacing[d] = false;
+            pass(d);
+        });
+    }
+
+    QTcpServer m_server;
+    std::array<QTcpSocket *, 2> m_ends{};
+    std::array<QByteArray, 2> m_pending;
+    std::array<bool, 2> m_held{}, m_split{}, m_pacing{};
+    std::array<qint64, 2> m_passed{};
+};
