@@ -60,21 +60,6 @@ inline void connectRawPeer(Player &waiting, QTcpSocket &peer, const QByteArray &
     QTRY_VERIFY(waiting->opponentPresent());
 }
 
-// A connecting window, made with `host`'s port, and the raw peer it reached
-// there, greeted both ways.
-inline void connectToRawPeer(Player &connecting, QTcpServer &host, std::unique_ptr<QTcpSocket> &peer,
-                             const QByteArray &greeting = "beta")
-{
-    connecting.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
-    connecting.choose(Form1::ConnectToOpponent);
-    QTRY_VERIFY(host.hasPendingConnections());
-    peer.reset(host.nextPendingConnection());
-    peer->setParent(nullptr);
-    QCOMPARE(readExactly(*peer, 5), QByteArray("alpha"));
-    peer->write(greeting);
-    QTRY_VERIFY(connecting->opponentPresent());
-}
-
 // A relay between one client and a target port that holds, splits or
 // merges what crosses it, as a slow or irregular link does.
 class LinkProxy : public QObject
@@ -86,8 +71,7 @@ public:
     {
         m_server.listen(QHostAddress::LocalHost);
         connect(&m_server, &QTcpServer::newConnection, this, [this, targetPort] {
-            m_ends[Up] = m_server.nextPendingConnection();
-            m_ends[Down] = new QTcpSocket(this);
+            m_ends = {m_server.nextPendingConnection(), new QTcpSocket(this)};
             m_ends[Down]->connectToHost(QHostAddress::LocalHost, targetPort);
             connect(m_ends[Down], &QTcpSocket::connected, this, [this] { pass(Up); });
             for (Direction d : {Up, Down}) {
@@ -105,9 +89,7 @@ public:
     void hold(Direction d) { m_held[d] = true; }
     bool holds(Direction d) const { return m_held[d]; }
     QByteArray held(Direction d) const { return m_pending[d]; }
-    // Bytes passed on so far.
     qint64 passed(Direction d) const { return m_passed[d]; }
-    bool idle() const { return m_pending[Up].isEmpty() && m_pending[Down].isEmpty(); }
     // Passes on what waits, and from then on what comes: in one piece, or
     // a byte at a time, 10 ms apart.
     void release(Direction d, bool split = false)
@@ -121,21 +103,15 @@ private:
     void pass(Direction d)
     {
         QTcpSocket *out = m_ends[1 - d];
-        if (m_held[d] || m_pending[d].isEmpty() || !out || out->state() != QAbstractSocket::ConnectedState
-            || m_pacing[d])
+        if (m_held[d] || m_pacing[d] || m_pending[d].isEmpty() || !out || out->state() != QAbstractSocket::ConnectedState)
             return;
-        const QByteArray piece = m_split[d] ? m_pending[d].left(1) : m_pending[d];
+        const QByteArray piece = m_pending[d].left(m_split[d] ? 1 : m_pending[d].size());
         out->write(piece);
         out->flush();
         m_pending[d].remove(0, piece.size());
         m_passed[d] += piece.size();
-        if (!m_split[d])
-            return;
-        m_pacing[d] = true;
-        QTimer::singleShot(10, this, [this, d] {
-            m_pacing[d] = false;
-            pass(d);
-        });
+        if ((m_pacing[d] = m_split[d]))
+            QTimer::singleShot(10, this, [this, d] { m_pacing[d] = false, pass(d); });
     }
 
     QTcpServer m_server;

@@ -1,5 +1,5 @@
 // Runs the test class named first on the command line, with the rest of
-// the arguments given to Qt Test; with no name, lists the classes.
+// the arguments given to Qt Test.
 
 #include "testmain.h"
 
@@ -7,24 +7,18 @@
 #include <QTest>
 
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <string>
 
-namespace {
-
-std::map<std::string, TestFactory> &testClasses()
+static std::map<std::string, TestFactory> &testClasses()
 {
     static std::map<std::string, TestFactory> classes;
     return classes;
 }
 
-} // namespace
-
 bool registerTestClass(const char *name, TestFactory factory)
 {
-    testClasses().emplace(name, std::move(factory));
-    return true;
+    return testClasses().emplace(name, std::move(factory)).second;
 }
 
 int main(int argc, char *argv[])
@@ -33,13 +27,10 @@ int main(int argc, char *argv[])
     app.setAttribute(Qt::AA_Use96Dpi, true);
     const auto found = argc > 1 ? testClasses().find(argv[1]) : testClasses().end();
     if (found == testClasses().end()) {
-        std::fprintf(stderr, "usage: %s CLASS [Qt Test options]\nclasses:\n", argv[0]);
-        for (const auto &entry : testClasses())
-            std::fprintf(stderr, "  %s\n", entry.first.c_str());
+        std::fprintf(stderr, "usage: %s CLASS [Qt Test options]\n", argv[0]);
         return 2;
     }
     const std::unique_ptr<QObject> tests = found->second();
-    // Qt Test sees the program's name and the options, not the class name.
-    argv[1] = argv[0];
+    argv[1] = argv[0]; // Qt Test sees the program's name and the options
     return QTest::qExec(tests.get(), argc - 1, argv + 1);
 }

@@ -22,8 +22,6 @@ const QString kOutOfStep = QStringLiteral("The two boards are out of step. Choos
 //   box { ... } / about { ... } / input { ... }
 //              the steps run while the next message box, the About window
 //              or the input box is open
-// With the first step "connecting", the window connects to a raw host whose
-// end is the peer; otherwise it waits.
 class PeerScript
 {
 public:
@@ -31,14 +29,8 @@ public:
 
     void run(const QStringList &steps)
     {
-        QVERIFY(host.listen(QHostAddress::LocalHost));
-        connecting = steps.value(0) == "connecting";
-        if (connecting)
-            window.form = std::make_unique<Form1>(window.toolkit, host.serverPort(), &window.sockets);
-        else
-            window.choose(Form1::WaitingForConnection);
-        window->setGreetingWindow(std::chrono::milliseconds(0));
-        for (int i = connecting ? 1 : 0; i < steps.size(); ++i) {
+        window.choose(Form1::WaitingForConnection);
+        for (int i = 0; i < steps.size(); ++i) {
             const QString step = steps[i];
             if (!step.endsWith('{')) {
                 play(step);
@@ -67,7 +59,7 @@ public:
     }
 
 private:
-    Winsock &connection() const { return connecting ? *window->wsClient : *window->wsServer; }
+    Winsock &connection() const { return *window->wsServer; }
 
     void send(const QByteArray &bytes)
     {
@@ -83,10 +75,7 @@ private:
     {
         const QString word = step.section(' ', 0, 0);
         const QString rest = step.section(' ', 1);
-        if (word == "greet" && connecting) {
-            connectToRawPeer(window, host, peer, rest.toLatin1());
-            sent = rest.size();
-        } else if (word == "greet" || word == "peer") {
+        if (word == "greet" || word == "peer") {
             peer = std::make_unique<QTcpSocket>();
             QVERIFY(reachWaiting(window, *peer));
             sent = connection().totalBytesTaken();
@@ -119,9 +108,7 @@ private:
         }
     }
 
-    QTcpServer host;
     std::unique_ptr<QTcpSocket> peer;
-    bool connecting = false;
     qint64 sent = 0;
 };
 
@@ -132,228 +119,166 @@ class TestNetwork : public QObject
     Q_OBJECT
 
 private slots:
-    void againstAPeer_data();
-    void againstAPeer();
-    void twoWindows_data();
-    void twoWindows();
-    void busyHostIsReported();
-    void failedListenKeepsTheMode();
-};
+    void againstAPeer_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<QStringList>("told");
+        QTest::addColumn<QString>("label");
 
-void TestNetwork::againstAPeer_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("board");
-    QTest::addColumn<QStringList>("told");
-    QTest::addColumn<QString>("label");
+        const QString greeted = QStringLiteral("alpha Connected beta");
+        const QStringList left{kLeft};
+        const auto row = [&](const char *name, const QStringList &steps, const char *board, const QStringList &told = {},
+                             const QString &label = QStringLiteral("alpha Connected beta")) {
+            QTest::newRow(name) << steps << board << told << label;
+        };
+        const QStringList afterX1{"greet beta", "click 1", "< 1"};
 
-    const QString greeted = QStringLiteral("alpha Connected beta");
-    const QStringList left{kLeft};
-    const auto row = [&](const char *name, const QStringList &steps, const char *board, const QStringList &told = {},
-                         const QString &label = QStringLiteral("alpha Connected beta")) {
-        QTest::newRow(name) << steps << board << told << label;
-    };
-    const QStringList afterX1{"greet beta", "click 1", "< 1"};
-
-    // What arrives after the greeting: digits are messages, one each.
-    row("a move", afterX1 + QStringList{"> 3"}, ".X.O.....");
-    row("a move, then New", afterX1 + QStringList{"> 49"}, ".........");
-    row("New, then a move", afterX1 + QStringList{"> 94"}, "....O....");
-    row("text around a move is no move", afterX1 + QStringList{"> x-\n7 ?", QString::fromLatin1("> \xff:/")},
-        ".X.......");
-    row("two moves at once", afterX1 + QStringList{"> 05"}, "OX...O...", {kOutOfStep});
-    row("a move for a filled cell", afterX1 + QStringList{"> 1"}, ".X.......", {kOutOfStep});
-    row("the rest after a win is dropped", afterX1 + QStringList{"> 6789"}, ".X....###", {"You Lose", kOutOfStep});
-    row("a second loss is not told", afterX1 + QStringList{"> 3", "click 0", "> 6", "> 9345", "> 9678"}, "......###",
-        {"You Lose", kOutOfStep});
-    row("a burst of games", {"greet beta", "repeat 16384 0129", "leave"}, "###......", {"You Lose", kOutOfStep, kLeft},
-        "alpha Waiting...");
-    row("a flood, then a move", {"greet beta", "repeat 4194304 z", "> 3"}, "...O.....");
-    row("what the player sends", {"greet beta", "click 0", "click 8", "> 3", "click 8", "new", "click 4", "< 0894"},
-        "....X....");
-    row("a markup greeting is plain text", {QString::fromLatin1("greet <b>x</b>\x01\x1b[2J\xad") + QString(300, 'h')},
-        ".........", {}, "alpha Connected <b>x</b>[2J" + QString(255 - 11, 'h'));
-    row("a greeting in pieces", {"peer", "> hos", "> t7"}, ".........", {}, "alpha Connected hos");
-    // Connections come and go.
-    row("a second connection is refused", {"greet beta", "click 4", "< 4", "intruder", "> 0", "click 8", "< 8"},
-        "O...X...X");
-    row("the opponent leaves, another comes", {"greet beta", "click 4", "leave", "board ....X....", "greet host12"},
-        ".........", left, "alpha Connected host12");
-    row("peers that never greet are no opponents", {"peer", "leave", "peer", "leave", "greet beta"}, ".........");
-    row("waiting again drops the opponent", {"greet beta", "click 4", "wait", "peer", "> 8", "> 0"}, "O........", {},
-        "alpha Connected 8");
-    row("the connecting side's opponent leaves", {"connecting", "greet beta", "click 4", "leave"}, "....O....", left,
-        "");
-    // While a dialog is open, arrivals wait, each whole, and a peer that
-    // leaves has what it sent applied first.
-    row("greeted and moved while About is open", {"peer", "about {", "> beta", "> 4", "}"}, "....O....");
-    row("moved and left while About is open", {"greet beta", "about {", "> 4", "leave", "}"}, "....O....", left,
-        "alpha Waiting...");
-    row("New while the result is shown",
-        afterX1 + QStringList{"> 3", "click 0", "> 4", "box {", "> 9", "board ###OO....", "}", "click 2"}, ".........",
-        {"You Win"});
-    // Another mode drops the opponent first: what it sent is no greeting of
-    // the new role, and its leaving no news.
-    row("the peer leaves while an address is asked for", {"greet beta", "input {", "> 5", "leave", "}", "connect"},
-        ".........", {"Cannot connect to an opponent: no address was given."}, "");
-}
-
-void TestNetwork::againstAPeer()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QString, board);
-    QFETCH(QStringList, told);
-    QFETCH(QString, label);
-    PeerScript script;
-    script.run(steps);
-    QTRY_COMPARE(script.window.told(), told);
-    QTRY_COMPARE(script.window.board(), board);
-    QCOMPARE(script.window->Label1->text(), label);
-    QCoreApplication::processEvents();
-    QCOMPARE(script.window.told(), told);
-}
-
-void TestNetwork::twoWindows_data()
-{
-    // "W n" / "C n": the waiting or connecting player clicks cell n, or New;
-    // "hold", "release", "split" the link up (connecting to waiting), down
-    // or both; "held up t": the link holds t; "slow": the waiting side takes
-    // pieces of a greeting as a real copy does.
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("waitingBoard");
-    QTest::addColumn<QString>("connectingBoard");
-    QTest::addColumn<QStringList>("waitingTold");
-    QTest::addColumn<QStringList>("connectingTold");
-    QTest::addColumn<QString>("waitingLabel");
-
-    const QStringList none;
-    const QStringList outOfStep{kOutOfStep};
-    const QString greeted = QStringLiteral("alpha Connected pc42");
-    const auto row = [&](const char *name, const QStringList &steps, const char *waitingBoard,
-                         const char *connectingBoard, const QStringList &waitingTold = {},
-                         const QStringList &connectingTold = {}, const QString &label = QStringLiteral("alpha Connected pc42")) {
-        QTest::newRow(name) << steps << waitingBoard << connectingBoard << waitingTold << connectingTold << label;
-    };
-    row("the waiting side opens", {"connect", "W 4", "C 0", "C 8"}, "O...X....", "O...X....");
-    row("the connecting side opens", {"connect", "C 2", "W 6", "W 7"}, "..O...X..", "..O...X..");
-    row("a whole game", {"connect", "W 0", "C 3", "W 1", "C 4", "W 2", "W 8", "C 8"}, "###OO....", "###OO....",
-        {"You Win"}, {"You Lose"});
-    row("New from the waiting side", {"connect", "W 4", "C 0", "W new"}, ".........", ".........");
-    row("New from the connecting side", {"connect", "W 4", "C 0", "C new", "C 8"}, "........O", "........O");
-    // Over a link that holds what crosses it, moves can cross.
-    row("same cell at once", {"connect", "hold both", "W 4", "C 4", "held up 4", "held down 4", "release both"},
-        "....X....", "....O....", outOfStep, outOfStep);
-    row("different cells at once",
-        {"connect", "hold both", "W 4", "C 0", "held up 0", "held down 4", "release both", "W 8"}, "O...X...X",
-        "O...X...X", none, outOfStep);
-    row("a move crossing a New",
-        {"connect", "hold both", "W 4", "C new", "held up 9", "held down 4", "release both", "W 0"}, "X........",
-        "X...X....", none, outOfStep);
-    row("a greeting merged with a move", {"hold up", "connect", "C 4", "held up pc424", "release up", "W 4"},
-        "....X....", "....O....", none, outOfStep, "alpha Connected pc424");
-    row("a greeting split into bytes", {"slow", "hold up", "connect", "held up pc42", "split up"}, ".........",
-        ".........");
-}
-
-void TestNetwork::twoWindows()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QString, waitingBoard);
-    QFETCH(QString, connectingBoard);
-    QFETCH(QStringList, waitingTold);
-    QFETCH(QStringList, connectingTold);
-    QFETCH(QString, waitingLabel);
-
-    Player waiting("alpha", 0);
-    waiting.choose(Form1::WaitingForConnection);
-    LinkProxy link(waiting->wsListen->listeningPort());
-    Player connecting("pc42", link.port());
-    connecting.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
-    const auto directions = [](const QString &which) {
-        return which == "both" ? QList{LinkProxy::Up, LinkProxy::Down}
-                               : QList{which == "up" ? LinkProxy::Up : LinkProxy::Down};
-    };
-    // Bytes each window has sent, up (connecting to waiting) and down; once
-    // the link lets them through, they have been handled on the other side.
-    std::array<qint64, 2> sent{};
-    const auto settle = [&] {
-        for (LinkProxy::Direction d : {LinkProxy::Up, LinkProxy::Down}) {
-            Winsock &receiver = d == LinkProxy::Up ? *waiting->wsServer : *connecting->wsClient;
-            QTRY_COMPARE(link.passed(d) + link.held(d).size(), sent[d]);
-            if (!link.holds(d))
-                QTRY_COMPARE(receiver.totalBytesTaken(), sent[d]);
-        }
-    };
-    for (const QString &step : steps) {
-        const QStringList words = step.split(' ');
-        if (words[0] == "connect") {
-            connecting.choose(Form1::ConnectToOpponent);
-            sent = {4, 5}; // the greetings "pc42" and "alpha"
-        } else if (words[0] == "slow") {
-            waiting->setGreetingWindow(MoveExchange::kGreetingWindow);
-            continue;
-        } else if (words[0] == "held") {
-            QCOMPARE(link.held(directions(words[1]).first()), words[2].toLatin1());
-        } else if (words[0] == "hold" || words[0] == "release" || words[0] == "split") {
-            for (LinkProxy::Direction d : directions(words[1]))
-                words[0] == "hold" ? link.hold(d) : link.release(d, words[0] == "split");
-        } else {
-            Player &player = words[0] == "W" ? waiting : connecting;
-            const QString before = player.board();
-            const bool present = player->opponentPresent();
-            if (words[1] == "new")
-                player.choose(Form1::New);
-            else
-                player->Image1_Click(words[1].toInt());
-            if (words[1] == "new" ? present : player.board() != before)
-                ++sent[&player == &waiting ? LinkProxy::Down : LinkProxy::Up];
-        }
-        settle();
+        // Digits after the greeting are messages, one each, until one ends the
+        // game.
+        row("the rest after a win is dropped", afterX1 + QStringList{"> 6789"}, ".X....###", {"You Lose", kOutOfStep});
+        row("a second loss is not told", afterX1 + QStringList{"> 3", "click 0", "> 6", "> 9345", "> 9678"}, "......###",
+            {"You Lose", kOutOfStep});
+        row("a burst of games", {"greet beta", "repeat 16384 0129", "leave"}, "###......", {"You Lose", kOutOfStep, kLeft},
+            "alpha Waiting...");
+        row("a markup greeting is plain text", {QString::fromLatin1("greet <b>x</b>\x01\x1b[2J\xad") + QString(300, 'h')},
+            ".........", {}, "alpha Connected <b>x</b>[2J" + QString(255 - 11, 'h'));
+        // Connections come and go.
+        row("a second connection is refused", {"greet beta", "click 4", "< 4", "intruder", "> 0", "click 8", "< 8"},
+            "O...X...X");
+        row("the opponent leaves, another comes", {"greet beta", "click 4", "leave", "board ....X....", "greet host12"},
+            ".........", left, "alpha Connected host12");
+        row("waiting again drops the opponent", {"greet beta", "click 4", "wait", "peer", "> 8", "> 0"}, "O........", {},
+            "alpha Connected 8");
+        // While a dialog is open, arrivals wait, each whole, and a peer that
+        // leaves has what it sent applied first.
+        row("greeted and moved while About is open", {"peer", "about {", "> beta", "> 4", "}"}, "....O....");
+        row("moved and left while About is open", {"greet beta", "about {", "> 4", "leave", "}"}, "....O....", left,
+            "alpha Waiting...");
+        row("New while the result is shown",
+            afterX1 + QStringList{"> 3", "click 0", "> 4", "box {", "> 9", "board ###OO....", "}", "click 2"}, ".........",
+            {"You Win"});
+        // Another mode drops the opponent first: what it sent is no greeting of
+        // the new role, and its leaving no news.
+        row("the peer leaves while an address is asked for", {"greet beta", "input {", "> 5", "leave", "}", "connect"},
+            ".........", {"Cannot connect to an opponent: no address was given."}, "");
     }
-    QTRY_COMPARE(waiting.board(), waitingBoard);
-    QTRY_COMPARE(connecting.board(), connectingBoard);
-    QTRY_COMPARE(waiting.told(), waitingTold);
-    QTRY_COMPARE(connecting.told(), connectingTold);
-    QCOMPARE(waiting->Label1->text(), waitingLabel);
-    QCOMPARE(connecting->Label1->text(), QStringLiteral("pc42 Connected alpha"));
-}
 
-// A copy that reaches one busy with another game is told so at once, and
-// plays nothing.
-void TestNetwork::busyHostIsReported()
-{
-    Player waiting("alpha", 0);
-    QTcpSocket opponent;
-    connectRawPeer(waiting, opponent);
-    Player late("gamma", waiting->wsListen->listeningPort());
-    late.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
-    late.choose(Form1::ConnectToOpponent);
-    QTRY_COMPARE(late.told(), QStringList{"127.0.0.1 is busy with another game, or is not a Kelmo game."});
-    QCOMPARE(late->Label1->text(), QString());
-    late->Image1_Click(4);
-    QCOMPARE(late.board(), QStringLiteral("........."));
-    QCOMPARE(late.told().last(), QStringLiteral("No opponent is connected yet."));
-    QCOMPARE(waiting->Label1->text(), QStringLiteral("alpha Connected beta"));
-    QCOMPARE(waiting.told(), QStringList());
-}
+    void againstAPeer()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, board);
+        QFETCH(QStringList, told);
+        PeerScript script;
+        script.run(steps);
+        QTRY_COMPARE(script.window.told(), told);
+        QTRY_COMPARE(script.window.board(), board);
+        QTEST(script.window->Label1->text(), "label");
+        QCoreApplication::processEvents();
+        QCOMPARE(script.window.told(), told);
+    }
 
-// When nothing can listen, the mode, the game and the status lines stay as
-// they were.
-void TestNetwork::failedListenKeepsTheMode()
-{
-    QTcpServer holder;
-    QVERIFY(holder.listen(QHostAddress::Any));
-    Player player("alpha", holder.serverPort());
-    player->Image1_Click(0);
-    const QString board = player.board();
-    player.choose(Form1::WaitingForConnection);
-    QTRY_COMPARE(player.toolkit.messages.size(), 1);
-    QVERIFY(player.told().first().startsWith("Cannot wait for an opponent on port "));
-    QCOMPARE(player->mode(), Form1::Mode::OnePlayer);
-    QCOMPARE(player.board(), board);
-    QCOMPARE(player->Label1->text(), QString());
-    QCOMPARE(player->wsListen->state(), Winsock::State::Closed);
-}
+    void twoWindows_data()
+    {
+        // "W n" / "C n": the waiting or connecting player clicks cell n, or New;
+        // "hold", "release", "split" the link up (connecting to waiting), down
+        // or both; "held up t": the link holds t; "slow": the waiting side takes
+        // pieces of a greeting as a real copy does.
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("waitingBoard");
+        QTest::addColumn<QString>("connectingBoard");
+        QTest::addColumn<QStringList>("waitingTold");
+        QTest::addColumn<QStringList>("connectingTold");
+        QTest::addColumn<QString>("waitingLabel");
+
+        const QStringList none;
+        const QStringList outOfStep{kOutOfStep};
+        const QString greeted = QStringLiteral("alpha Connected pc42");
+        const auto row = [&](const char *name, const QStringList &steps, const char *waitingBoard,
+                             const char *connectingBoard, const QStringList &waitingTold = {},
+                             const QStringList &connectingTold = {}, const QString &label = QStringLiteral("alpha Connected pc42")) {
+            QTest::newRow(name) << steps << waitingBoard << connectingBoard << waitingTold << connectingTold << label;
+        };
+        row("the connecting side opens", {"connect", "C 2", "W 6", "W 7"}, "..O...X..", "..O...X..");
+        row("a whole game", {"connect", "W 0", "C 3", "W 1", "C 4", "W 2", "W 8", "C 8"}, "###OO....", "###OO....",
+            {"You Win"}, {"You Lose"});
+        row("New from the waiting side", {"connect", "W 4", "C 0", "W new"}, ".........", ".........");
+        row("New from the connecting side", {"connect", "W 4", "C 0", "C new", "C 8"}, "........O", "........O");
+        // Over a link that holds what crosses it, moves can cross.
+        row("same cell at once", {"connect", "hold both", "W 4", "C 4", "held up 4", "held down 4", "release both"},
+            "....X....", "....O....", outOfStep, outOfStep);
+        row("different cells at once",
+            {"connect", "hold both", "W 4", "C 0", "held up 0", "held down 4", "release both", "W 8"}, "O...X...X",
+            "O...X...X", none, outOfStep);
+        row("a move crossing a New",
+            {"connect", "hold both", "W 4", "C new", "held up 9", "held down 4", "release both", "W 0"}, "X........",
+            "X...X....", none, outOfStep);
+        row("a greeting merged with a move", {"hold up", "connect", "C 4", "held up pc424", "release up", "W 4"},
+            "....X....", "....O....", none, outOfStep, "alpha Connected pc424");
+        row("a greeting split into bytes", {"slow", "hold up", "connect", "held up pc42", "split up"}, ".........",
+            ".........");
+    }
+
+    void twoWindows()
+    {
+        QFETCH(QStringList, steps);
+        Player waiting("alpha", 0);
+        waiting.choose(Form1::WaitingForConnection);
+        LinkProxy link(waiting->wsListen->listeningPort());
+        Player connecting("pc42", link.port());
+        connecting.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
+        const auto directions = [](const QString &which) {
+            return which == "both" ? QList{LinkProxy::Up, LinkProxy::Down}
+                                   : QList{which == "up" ? LinkProxy::Up : LinkProxy::Down};
+        };
+        // Bytes each window has sent, up (connecting to waiting) and down; once
+        // the link lets them through, they have been handled on the other side.
+        std::array<qint64, 2> sent{};
+        const auto settle = [&] {
+            for (LinkProxy::Direction d : {LinkProxy::Up, LinkProxy::Down}) {
+                Winsock &receiver = d == LinkProxy::Up ? *waiting->wsServer : *connecting->wsClient;
+                QTRY_COMPARE(link.passed(d) + link.held(d).size(), sent[d]);
+                if (!link.holds(d))
+                    QTRY_COMPARE(receiver.totalBytesTaken(), sent[d]);
+            }
+        };
+        for (const QString &step : steps) {
+            const QStringList words = step.split(' ');
+            if (words[0] == "connect") {
+                connecting.choose(Form1::ConnectToOpponent);
+                sent = {4, 5}; // the greetings "pc42" and "alpha"
+            } else if (words[0] == "slow") {
+                waiting->setGreetingWindow(MoveExchange::kGreetingWindow);
+                continue;
+            } else if (words[0] == "held") {
+                QCOMPARE(link.held(directions(words[1]).first()), words[2].toLatin1());
+            } else if (words[0] == "hold" || words[0] == "release" || words[0] == "split") {
+                for (LinkProxy::Direction d : directions(words[1]))
+                    words[0] == "hold" ? link.hold(d) : link.release(d, words[0] == "split");
+            } else {
+                Player &player = words[0] == "W" ? waiting : connecting;
+                const QString before = player.board();
+                const bool present = player->opponentPresent();
+                if (words[1] == "new")
+                    player.choose(Form1::New);
+                else
+                    player->Image1_Click(words[1].toInt());
+                if (words[1] == "new" ? present : player.board() != before)
+                    ++sent[&player == &waiting ? LinkProxy::Down : LinkProxy::Up];
+            }
+            settle();
+        }
+        QCoreApplication::processEvents(); // reports come from the event loop
+        QCoreApplication::processEvents();
+        QTEST(waiting.board(), "waitingBoard");
+        QTEST(connecting.board(), "connectingBoard");
+        QTEST(waiting.told(), "waitingTold");
+        QTEST(connecting.told(), "connectingTold");
+        QTEST(waiting->Label1->text(), "waitingLabel");
+        QCOMPARE(connecting->Label1->text(), QStringLiteral("pc42 Connected alpha"));
+    }
+
+};
 
 KELMO_TEST(TestNetwork)
 #include "tst_network.moc"

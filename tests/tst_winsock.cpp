@@ -8,24 +8,199 @@
 #include <QTcpSocket>
 #include <QtTest>
 
-#include <arpa/inet.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 class TestWinsock : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void talk();
-    void oneArrivalAtATime();
-    void waitingArrivalsAreBounded();
-    void failures_data();
-    void failures();
-    void closeAndListenAgain();
-    void unansweredAttemptTimesOut();
-    void listenFailureNamesTheRemedy_data();
-    void listenFailureNamesTheRemedy();
+    void talk()
+    {
+        Winsock listener, server;
+        watch(listener);
+        connect(&listener, &Winsock::ConnectionRequest, &server, &Winsock::Accept);
+        listener.setLocalPort(0);
+        listener.Listen();
+        listener.Listen(); // already listening there: goes on
+        QTcpSocket peer;
+        peer.connectToHost(QHostAddress::LocalHost, listener.listeningPort());
+        QTRY_COMPARE(server.state(), Winsock::State::Connected);
+        QCOMPARE(listener.state(), Winsock::State::Listening); // keeps listening
+
+        // One byte per character each way, not an encoding of the text.
+        server.SendData(QStringLiteral("host-\u00e9"));
+        QTRY_COMPARE(peer.bytesAvailable(), 6);
+        QCOMPARE(peer.readAll(), QByteArray("host-\xe9"));
+        QSignalSpy arrivals(&server, &Winsock::DataArrival);
+        peer.write("b\xe9ta");
+        QTRY_COMPARE(arrivals.size(), 1);
+        QCOMPARE(arrivals.first().first().toInt(), 4);
+        QCOMPARE(server.GetData(), QStringLiteral("b\u00e9ta"));
+        QCOMPARE(server.GetData(), QString());
+        listener.Close();
+        listener.Close(); // harmless when closed
+        QCoreApplication::processEvents();
+        QVERIFY(reports.isEmpty());
+    }
+
+    void oneArrivalAtATime()
+    {
+        QTcpServer opponent;
+        Winsock client;
+        QTcpSocket *peer = nullptr;
+        connectClient(opponent, client, peer);
+
+        // The first arrival is left waiting, as while the window shows a
+        // dialog, and handed over again later. Its handler then waits in an
+        // event loop of its own, as a dialog does, while more data comes in: no
+        // second DataArrival starts inside it, and what came meanwhile is
+        // raised once the handler is done.
+        int depth = 0, deepest = 0, calls = 0;
+        QStringList taken;
+        connect(&client, &Winsock::DataArrival, this, [&] {
+            deepest = std::max(deepest, ++depth);
+            if (++calls > 1)
+                taken.append(client.GetData());
+            if (calls == 2) {
+                peer->write("4");
+                QTRY_VERIFY(client.BytesReceived() > 0); // spins the event loop
+            }
+            --depth;
+        });
+        peer->write("3");
+        QTRY_COMPARE(calls, 1);
+        client.redeliver();
+        QTRY_COMPARE(taken, (QStringList{"3", "4"}));
+        QCOMPARE(deepest, 1);
+    }
+
+    // A peer that sends byte after byte while nothing is taken fills at most
+    // kMaxArrivals arrivals, also when it leaves; the rest waits with the
+    // socket and the system, and comes once those have been taken.
+    void waitingArrivalsAreBounded()
+    {
+        QTcpServer opponent;
+        Winsock client;
+        QTcpSocket *peer = nullptr;
+        connectClient(opponent, client, peer);
+        peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        for (qsizetype i = 1; i <= Winsock::kMaxArrivals; ++i) {
+            peer->write("5");
+            peer->flush();
+            QTRY_COMPARE(client.waitingArrivals(), i);
+        }
+        peer->write("6789");
+        QTRY_COMPARE(client.findChild<QTcpSocket *>()->bytesAvailable(), 4);
+        peer->disconnectFromHost();
+        QTRY_COMPARE(client.state(), Winsock::State::Closing);
+        QCOMPARE(client.waitingArrivals(), Winsock::kMaxArrivals);
+
+        QStringList taken;
+        connect(&client, &Winsock::DataArrival, this, [&] { taken.append(client.GetData()); });
+        connect(&client, &Winsock::Closed, this, [&] { taken.append(QStringLiteral("closed")); });
+        client.redeliver();
+        QTRY_COMPARE(taken.size(), Winsock::kMaxArrivals + 2);
+        QCOMPARE(taken.mid(taken.size() - 2), (QStringList{"6789", "closed"}));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("expected"); // start of the one message
+        QTest::addColumn<bool>("closed");     // closed before the report could come: none comes
+
+        QTest::newRow("listen on a taken port") << "listen" << "Cannot wait for an opponent on port " << false;
+        QTest::newRow("connect to the empty address") << "" << "Cannot connect to an opponent: no address was given." << false;
+        QTest::newRow("connect to a closed port") << "127.0.0.1" << "Cannot connect to 127.0.0.1: " << false;
+        QTest::newRow("connect to a malformed address") << "127.0.0.1.5" << "Cannot connect to 127.0.0.1.5: that is not a valid address." << false;
+        QTest::newRow("connect to an address with blanks") << "10 0 0 1" << "Cannot connect to 10 0 0 1: that is not a valid address." << false;
+        QTest::newRow("send with no connection") << "send" << "The move was not sent: no opponent is connected." << false;
+        QTest::newRow("accept an unknown request") << "accept" << "Cannot accept the connection: request 12345 is not waiting." << false;
+        QTest::newRow("send, then close") << "send" << "" << true;
+        QTest::newRow("connect to nothing, then close") << "" << "" << true;
+    }
+
+    void failures()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, expected);
+        QFETCH(bool, closed);
+        Winsock object;
+        watch(object);
+        QTcpServer holder;
+        QVERIFY(holder.listen(QHostAddress::Any));
+        const quint16 port = holder.serverPort();
+        if (operation == "listen") {
+            object.setLocalPort(port);
+            object.Listen();
+        } else if (operation == "send") {
+            object.SendData(QStringLiteral("4"));
+        } else if (operation == "accept") {
+            object.Accept(12345);
+        } else {
+            holder.close();
+            object.Connect(operation, port);
+        }
+        if (closed)
+            object.Close();
+
+        // Reported from the event loop, once, and never after a close.
+        QVERIFY(reports.isEmpty());
+        if (!closed)
+            QTRY_COMPARE(reports.size(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(reports.size(), closed ? 0 : 1);
+        QVERIFY2(closed || reports.first().startsWith(expected), qPrintable(reports.value(0)));
+        QCOMPARE(object.state(), Winsock::State::Closed);
+
+        // The object is still usable.
+        holder.close();
+        QTcpServer opponent;
+        QVERIFY(opponent.listen(QHostAddress::LocalHost));
+        object.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
+        QTRY_COMPARE(object.state(), Winsock::State::Connected);
+    }
+
+    void unansweredAttemptTimesOut()
+    {
+        // A listener that accepts nothing, whose queue is full: the system
+        // drops further attempts unanswered.
+        QTcpServer full;
+        full.setListenBacklogSize(0);
+        QVERIFY(full.listen(QHostAddress::LocalHost));
+        full.pauseAccepting();
+        QTcpSocket fillers[4];
+        for (QTcpSocket &filler : fillers)
+            filler.connectToHost(QHostAddress::LocalHost, full.serverPort());
+        QTRY_COMPARE(fillers[0].state(), QAbstractSocket::ConnectedState);
+        Winsock client;
+        watch(client);
+        client.setConnectTimeout(1000);
+        client.Connect(QStringLiteral("127.0.0.1"), full.serverPort());
+        QTRY_COMPARE_WITH_TIMEOUT(reports, QStringList{"Cannot connect to 127.0.0.1: no answer within 1 second."}, 5000);
+        QCOMPARE(client.state(), Winsock::State::Closed);
+    }
+
+    void listenFailureNamesTheRemedy_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("remedy");
+        QTest::newRow("a privileged port") << 1007 << int(QAbstractSocket::SocketAccessError) << true;
+        QTest::newRow("a taken port") << 1007 << int(QAbstractSocket::AddressInUseError) << false;
+        QTest::newRow("refused above 1023") << 2007 << int(QAbstractSocket::SocketAccessError) << false;
+    }
+
+    void listenFailureNamesTheRemedy()
+    {
+        QFETCH(int, port);
+        QFETCH(int, error);
+        const QString text = Winsock::listenFailureText(quint16(port), QAbstractSocket::SocketError(error),
+                                                        QStringLiteral("Denied"), QStringLiteral("/opt/games/kelmo"));
+        QVERIFY2(text.startsWith(QStringLiteral("Cannot wait for an opponent on port %1: ").arg(port)), qPrintable(text));
+        QTEST(text.contains("sudo setcap cap_net_bind_service=+ep /opt/games/kelmo")
+                  && text.contains("sudo sysctl net.ipv4.ip_unprivileged_port_start=1007"),
+              "remedy");
+    }
 
 private:
     // `client` connected to a raw `peer` that `opponent` accepted.
@@ -46,231 +221,6 @@ private:
         connect(&object, &Winsock::ErrorOccurred, this, [this](const QString &text) { reports.append(text); });
     }
 };
-
-void TestWinsock::talk()
-{
-    Winsock listener, server;
-    watch(listener);
-    watch(server);
-    connect(&listener, &Winsock::ConnectionRequest, &server, &Winsock::Accept);
-    listener.setLocalPort(0);
-    listener.Listen();
-    QTcpSocket peer;
-    peer.connectToHost(QHostAddress::LocalHost, listener.listeningPort());
-    QTRY_COMPARE(server.state(), Winsock::State::Connected);
-    QCOMPARE(listener.state(), Winsock::State::Listening); // keeps listening
-
-    // One byte per character each way, not an encoding of the text.
-    server.SendData(QStringLiteral("host-\u00e9"));
-    QTRY_COMPARE(peer.bytesAvailable(), 6);
-    QCOMPARE(peer.readAll(), QByteArray("host-\xe9"));
-    QSignalSpy arrivals(&server, &Winsock::DataArrival);
-    peer.write("b\xe9ta");
-    QTRY_COMPARE(arrivals.size(), 1);
-    QCOMPARE(arrivals.first().first().toInt(), 4);
-    QCOMPARE(server.GetData(), QStringLiteral("b\u00e9ta"));
-    QCOMPARE(server.GetData(), QString());
-
-    // The other way round: a connecting object.
-    QTcpServer opponent;
-    Winsock client;
-    watch(client);
-    QTcpSocket *accepted = nullptr;
-    connectClient(opponent, client, accepted);
-    client.SendData(QStringLiteral("9"));
-    QTRY_COMPARE(accepted->bytesAvailable(), 1);
-    QCOMPARE(accepted->readAll(), QByteArray("9"));
-    accepted->write("beta");
-    QTRY_COMPARE(client.BytesReceived(), 4);
-    QCOMPARE(client.GetData(), QStringLiteral("beta"));
-    QVERIFY(reports.isEmpty());
-}
-
-void TestWinsock::oneArrivalAtATime()
-{
-    QTcpServer opponent;
-    Winsock client;
-    QTcpSocket *peer = nullptr;
-    connectClient(opponent, client, peer);
-
-    // The first arrival is left waiting, as while the window shows a
-    // dialog, and handed over again later. Its handler then waits in an
-    // event loop of its own, as a dialog does, while more data comes in: no
-    // second DataArrival starts inside it, and what came meanwhile is
-    // raised once the handler is done.
-    int depth = 0, deepest = 0, calls = 0;
-    QStringList taken;
-    connect(&client, &Winsock::DataArrival, this, [&] {
-        deepest = std::max(deepest, ++depth);
-        if (++calls > 1)
-            taken.append(client.GetData());
-        if (calls == 2) {
-            peer->write("4");
-            QTRY_VERIFY(client.BytesReceived() > 0); // spins the event loop
-        }
-        --depth;
-    });
-    peer->write("3");
-    QTRY_COMPARE(calls, 1);
-    client.redeliver();
-    QTRY_COMPARE(taken, (QStringList{"3", "4"}));
-    QCOMPARE(deepest, 1);
-}
-
-// A peer that sends byte after byte while nothing is taken fills at most
-// kMaxArrivals arrivals, also when it leaves; the rest waits with the
-// socket and the system, and comes once those have been taken.
-void TestWinsock::waitingArrivalsAreBounded()
-{
-    QTcpServer opponent;
-    Winsock client;
-    QTcpSocket *peer = nullptr;
-    connectClient(opponent, client, peer);
-    peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    for (qsizetype i = 1; i <= Winsock::kMaxArrivals; ++i) {
-        peer->write("5");
-        peer->flush();
-        QTRY_COMPARE(client.waitingArrivals(), i);
-    }
-    peer->write("6789");
-    QTRY_COMPARE(client.findChild<QTcpSocket *>()->bytesAvailable(), 4);
-    peer->disconnectFromHost();
-    QTRY_COMPARE(client.state(), Winsock::State::Closing);
-    QCOMPARE(client.waitingArrivals(), Winsock::kMaxArrivals);
-
-    QStringList taken;
-    connect(&client, &Winsock::DataArrival, this, [&] { taken.append(client.GetData()); });
-    connect(&client, &Winsock::Closed, this, [&] { taken.append(QStringLiteral("closed")); });
-    client.redeliver();
-    QTRY_COMPARE(taken.size(), Winsock::kMaxArrivals + 2);
-    QCOMPARE(taken.mid(taken.size() - 2), (QStringList{"6789", "closed"}));
-}
-
-void TestWinsock::failures_data()
-{
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<QString>("expected"); // start of the one message
-    QTest::addColumn<bool>("closed");     // closed before the report could come: none comes
-
-    QTest::newRow("listen on a taken port") << "listen" << "Cannot wait for an opponent on port " << false;
-    QTest::newRow("connect to the empty address") << "" << "Cannot connect to an opponent: no address was given." << false;
-    QTest::newRow("connect to a closed port") << "127.0.0.1" << "Cannot connect to 127.0.0.1: " << false;
-    QTest::newRow("connect to a malformed address") << "127.0.0.1.5" << "Cannot connect to 127.0.0.1.5: that is not a valid address." << false;
-    QTest::newRow("connect to an address with blanks") << "10 0 0 1" << "Cannot connect to 10 0 0 1: that is not a valid address." << false;
-    QTest::newRow("send with no connection") << "send" << "The move was not sent: no opponent is connected." << false;
-    QTest::newRow("accept an unknown request") << "accept" << "Cannot accept the connection: request 12345 is not waiting." << false;
-    QTest::newRow("send, then close") << "send" << "" << true;
-    QTest::newRow("connect to nothing, then close") << "" << "" << true;
-}
-
-void TestWinsock::failures()
-{
-    QFETCH(QString, operation);
-    QFETCH(QString, expected);
-    QFETCH(bool, closed);
-    Winsock object;
-    watch(object);
-    QTcpServer holder;
-    QVERIFY(holder.listen(QHostAddress::Any));
-    const quint16 port = holder.serverPort();
-    if (operation == "listen") {
-        object.setLocalPort(port);
-        object.Listen();
-    } else if (operation == "send") {
-        object.SendData(QStringLiteral("4"));
-    } else if (operation == "accept") {
-        object.Accept(12345);
-    } else {
-        holder.close();
-        object.Connect(operation, port);
-    }
-    if (closed)
-        object.Close();
-
-    // Reported from the event loop, once, and never after a close.
-    QVERIFY(reports.isEmpty());
-    if (!closed)
-        QTRY_COMPARE(reports.size(), 1);
-    QCoreApplication::processEvents();
-    QCOMPARE(reports.size(), closed ? 0 : 1);
-    QVERIFY2(closed || reports.first().startsWith(expected), qPrintable(reports.value(0)));
-    QCOMPARE(object.state(), Winsock::State::Closed);
-
-    // The object is still usable.
-    holder.close();
-    QTcpServer opponent;
-    QVERIFY(opponent.listen(QHostAddress::LocalHost));
-    object.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
-    QTRY_COMPARE(object.state(), Winsock::State::Connected);
-}
-
-void TestWinsock::closeAndListenAgain()
-{
-    Winsock listener;
-    watch(listener);
-    listener.setLocalPort(0);
-    listener.Listen();
-    const quint16 port = listener.listeningPort();
-    listener.Listen(); // already listening there: goes on
-    QCOMPARE(listener.listeningPort(), port);
-    listener.Close();
-    listener.Close(); // harmless when closed
-    QCOMPARE(listener.state(), Winsock::State::Closed);
-    QTcpSocket probe; // the port is free again
-    probe.connectToHost(QHostAddress::LocalHost, port);
-    QVERIFY(!probe.waitForConnected(2000));
-    QCoreApplication::processEvents();
-    QVERIFY(reports.isEmpty());
-}
-
-void TestWinsock::unansweredAttemptTimesOut()
-{
-    // A listener whose queue of unaccepted connections is full: the system
-    // drops further attempts unanswered.
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 && ::listen(fd, 0) == 0);
-    socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length);
-    std::vector<std::unique_ptr<QTcpSocket>> fillers;
-    for (int i = 0; i < 4; ++i) {
-        fillers.push_back(std::make_unique<QTcpSocket>());
-        fillers.back()->connectToHost(QHostAddress::LocalHost, ntohs(address.sin_port));
-    }
-    QTRY_COMPARE(fillers.front()->state(), QAbstractSocket::ConnectedState);
-
-    Winsock client;
-    watch(client);
-    client.setConnectTimeout(1000);
-    client.Connect(QStringLiteral("127.0.0.1"), ntohs(address.sin_port));
-    QTRY_COMPARE_WITH_TIMEOUT(reports, QStringList{"Cannot connect to 127.0.0.1: no answer within 1 second."}, 5000);
-    QCOMPARE(client.state(), Winsock::State::Closed);
-    ::close(fd);
-}
-
-void TestWinsock::listenFailureNamesTheRemedy_data()
-{
-    QTest::addColumn<int>("port");
-    QTest::addColumn<int>("error");
-    QTest::addColumn<bool>("remedy");
-    QTest::newRow("a privileged port") << 1007 << int(QAbstractSocket::SocketAccessError) << true;
-    QTest::newRow("a taken port") << 1007 << int(QAbstractSocket::AddressInUseError) << false;
-    QTest::newRow("refused above 1023") << 2007 << int(QAbstractSocket::SocketAccessError) << false;
-}
-
-void TestWinsock::listenFailureNamesTheRemedy()
-{
-    QFETCH(int, port);
-    QFETCH(int, error);
-    QFETCH(bool, remedy);
-    const QString text = Winsock::listenFailureText(quint16(port), QAbstractSocket::SocketError(error),
-                                                    QStringLiteral("Denied"), QStringLiteral("/opt/games/kelmo"));
-    QVERIFY2(text.startsWith(QStringLiteral("Cannot wait for an opponent on port %1: ").arg(port)), qPrintable(text));
-    QCOMPARE(text.contains("sudo setcap cap_net_bind_service=+ep /opt/games/kelmo"), remedy);
-    QCOMPARE(text.contains("sudo sysctl net.ipv4.ip_unprivileged_port_start=1007"), remedy);
-}
 
 KELMO_TEST(TestWinsock)
 #include "tst_winsock.moc"

@@ -18,9 +18,11 @@ public:
     int hostNameResult = 0;
     QByteArray hostName = "alpha";
     std::optional<HostEntry> host = HostEntry{4, {QByteArray("\x0a\x00\x00\x01", 4)}};
+    // When set, resolving waits (at most 5 s) for the test to release it.
+    QSemaphore *resolving = nullptr;
 
-    int startups = 0;
-    int cleanups = 0;
+    int startups = 0, cleanups = 0;
+    quint16 requestedVersion = 0;
     QByteArray lookedUp;
 
     int WSAStartup(quint16 versionRequested, WSAData &data) override
@@ -31,11 +33,7 @@ public:
             data = startupData;
         return startupResult;
     }
-    int WSACleanup() override
-    {
-        ++cleanups;
-        return cleanupResult;
-    }
+    int WSACleanup() override { return ++cleanups, cleanupResult; }
     qint32 WSAGetLastError() override { return lastError; }
     int gethostname(char *name, int namelen) override
     {
@@ -46,9 +44,6 @@ public:
         std::memcpy(name, hostName.constData(), std::min<int>(namelen, hostName.size() + 1));
         return 0;
     }
-    // When set, resolving waits (at most 5 s) for the test to release it.
-    QSemaphore *resolving = nullptr;
-
     std::optional<HostEntry> gethostbyname(const char *name) override
     {
         lookedUp = name;
@@ -56,6 +51,4 @@ public:
             resolving->tryAcquire(1, 5000);
         return host;
     }
-
-    quint16 requestedVersion = 0;
 };

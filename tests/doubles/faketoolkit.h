@@ -3,15 +3,14 @@
 #include "toolkit/toolkit.h"
 
 #include <QDialog>
-#include <QList>
 #include <QQueue>
 #include <QStringList>
 
 #include <functional>
 
 // Answers the dialogs at once and records what they showed; hands out the
-// random fractions queued in `draws`. Serves the tests and every program
-// that runs Kelmo's windows with nobody at the screen.
+// random fractions queued in `draws`, then 0. Serves the tests and every
+// program that runs Kelmo's windows with nobody at the screen.
 class FakeToolkit : public Toolkit
 {
 public:
@@ -23,22 +22,17 @@ public:
     };
 
     QList<Shown> messages;
-    QList<QString> prompts;       // "prompt|offered" of each input box
+    QStringList prompts;          // "prompt|offered" of each input box
     QQueue<QString> inputAnswers; // then `defaultAnswer`
     QString defaultAnswer;        // the empty text: Cancel
-    QQueue<double> draws;         // then `defaultDraw`
-    double defaultDraw = 0.0;
+    QQueue<double> draws;
     int randomizeCalls = 0;
     int drawCount = 0;
-
-    // Called while a message box is "open", before it is dismissed.
+    // Called while a dialog is "open", before it is answered or closed.
     std::function<void(const QString &)> onMessage;
-    // Called while an input box is "open", before it is answered.
     std::function<void()> onInput;
-    const InputChoices *openChoices = nullptr; // meanwhile, the box's choices if it has any
-    // Called while a modal window is "open"; the window closes on return.
+    const InputChoices *openChoices = nullptr; // meanwhile, the input box's choices, if any
     std::function<void(QDialog &)> onModal;
-    QStringList modalTitles;
 
     void messageBox(const QString &text, Icon icon, const QString &title) override
     {
@@ -46,7 +40,6 @@ public:
         if (onMessage)
             onMessage(text);
     }
-
     QString inputBox(const QString &prompt, const QString &offered, const InputChoices *choices = nullptr) override
     {
         prompts.append(prompt + QLatin1Char('|') + offered);
@@ -56,20 +49,16 @@ public:
         openChoices = nullptr;
         return inputAnswers.isEmpty() ? defaultAnswer : inputAnswers.dequeue();
     }
-
     void showModal(QDialog &dialog) override
     {
-        modalTitles.append(dialog.windowTitle());
         if (onModal)
             onModal(dialog);
     }
-
     void randomize() override { ++randomizeCalls; }
-
     double rnd() override
     {
         ++drawCount;
-        return draws.isEmpty() ? defaultDraw : draws.dequeue();
+        return draws.isEmpty() ? 0.0 : draws.dequeue();
     }
 
     QStringList texts() const
