@@ -40,7 +40,12 @@ run:
 	@$(MAKE) --no-print-directory build-game
 	./$(BUILD_DIR)/kelmo
 
-test: test-deps build
+# Builds what the tests run, and no more: the tools and the benchmark wait
+# for their own targets.
+TEST_TARGETS := kelmo kelmo-tests kelmo-fuzz-replay
+
+test: test-deps configure
+	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target $(TEST_TARGETS)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 # Installs into $(PREFIX), below $(DESTDIR) when that is set.
@@ -72,7 +77,7 @@ screenshots: build
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 check-sanitize: test-deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=ON
-	cmake --build build-sanitize --parallel $(JOBS)
+	cmake --build build-sanitize --parallel $(JOBS) --target $(TEST_TARGETS)
 	cd build-sanitize && $(SANITIZER_ENV) ctest --output-on-failure
 
 build-fuzz/kelmo-fuzz: fuzz-deps FORCE

@@ -10,6 +10,7 @@
 #include "toolkit/pictures.h"
 
 #include <QMenuBar>
+#include <QTcpServer>
 #include <QtTest>
 
 namespace {

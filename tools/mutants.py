@@ -31,7 +31,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
-TARGETS = ['kelmo-tests', 'kelmo-fuzz-replay']
+TARGETS = ['kelmo', 'kelmo-tests', 'kelmo-fuzz-replay']
 
 
 def parse(path):
@@ -126,7 +126,9 @@ def main():
         return run(['cmake', '--build', build, '--parallel', args.jobs, '--target'] + TARGETS, cwd=tree,
                    log=log).returncode == 0
 
-    configure = run(['cmake', '-S', tree, '-B', build, '-DCMAKE_BUILD_TYPE=Debug'], cwd=tree, log=log)
+    # File by file: a mutant then rebuilds one file, not the whole library.
+    configure = run(['cmake', '-S', tree, '-B', build, '-DCMAKE_BUILD_TYPE=Debug', '-DKELMO_UNITY_BUILD=OFF'],
+                    cwd=tree, log=log)
     if configure.returncode != 0 or not build_tests():
         sys.exit(f'the unmutated tree does not build; see {log}')
     failed = failed_tests(build)
