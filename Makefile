@@ -8,7 +8,10 @@ PREFIX ?= /usr/local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # The game finds waiting games on the local network through the Avahi
 # client library, which CMake finds with pkg-config.
-PACKAGES := cmake g++ make qt6-base-dev libavahi-client-dev pkgconf
+# Qt's Linguist tools build the catalogues of the game's languages; Qt's own
+# catalogues translate the buttons of its dialogs.
+PACKAGES := cmake g++ make qt6-base-dev libavahi-client-dev pkgconf qt6-tools-dev qt6-l10n-tools \
+	qt6-translations-l10n
 # The tests also check the desktop entry and the AppStream file with the
 # freedesktop validators, and switch accessibility on through Qt's private
 # platform interface to see the events a screen reader gets. The discovery

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/firstpaint.h"
+#include "app/translations.h"
 #include "game/form1.h"
 #include "net/avahidiscovery.h"
 #include "toolkit/pictures.h"
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
         return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
+    installTranslations(app);
     // Lets the desktop match the window to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Kelmo"));
     QtToolkit toolkit;

@@ -1,8 +1,7 @@
 #pragma once
 
 // All the test classes are linked into one program, kelmo-tests; each file
-// registers its class with KELMO_TEST, and CTest runs each class in a
-// process of its own.
+// registers its class with KELMO_TEST. CTest runs one class per process.
 
 #include <QObject>
 
@@ -11,8 +10,7 @@
 
 using TestFactory = std::function<std::unique_ptr<QObject>()>;
 
-// Adds a test class under its name; true, so that it can initialise a
-// static.
+// Adds a test class under its name; true, to initialise a static.
 bool registerTestClass(const char *name, TestFactory factory);
 
 #define KELMO_TEST(Class)                                                                                      \

@@ -108,8 +108,6 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::newRow("mouse") << "mouse";
         QTest::newRow("Enter") << "enter";
-        QTest::newRow("Space") << "space";
-        QTest::newRow("close button") << "close";
     }
 
     void closing()
@@ -122,10 +120,8 @@ private slots:
         QSignalSpy finished(&about, &QDialog::finished);
         if (how == "mouse")
             QTest::mouseClick(about.Command1, Qt::LeftButton);
-        else if (how == "close")
-            about.close();
         else
-            QTest::keyClick(about.Command1, how == "enter" ? Qt::Key_Return : Qt::Key_Space);
+            QTest::keyClick(about.Command1, Qt::Key_Return);
         QCOMPARE(finished.size(), 1);
         QVERIFY(!about.isVisible());
     }
@@ -156,41 +152,28 @@ private slots:
         QVERIFY(interfaceOf(form.Image1[8])->text(QAccessible::Description).contains(QStringLiteral("9")));
     }
 
-    void framedCellIsAnnounced()
+    void changedCellsAreAnnounced()
     {
         FakeToolkit toolkit;
         Form1 form(toolkit);
         form.show();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        auto *area = qobject_cast<BoardArea *>(form.centralWidget());
-        QCOMPARE(interfaceOf(area)->focusChild(), interfaceOf(form.Image1[4]));
-
-        QTest::keyClick(area, Qt::Key_Right);
-        QVERIFY(sent(QAccessible::Focus, form.Image1[5]));
-        QVERIFY(interfaceOf(form.Image1[5])->state().focused && !interfaceOf(form.Image1[4])->state().focused);
-        // At the edge the frame stays, and nothing is said again.
+        // The player's X in the centre, where the frame is; the computer's O
+        // on the drawn cell 0, where the focus follows it.
         events.clear();
-        QTest::keyClick(area, Qt::Key_Right);
-        QVERIFY(!sent(QAccessible::Focus, form.Image1[5]));
-        QTest::keyClick(area, Qt::Key_7);
-        QVERIFY(sent(QAccessible::Focus, form.Image1[6]));
-    }
-
-    void changedCellsAreAnnounced()
-    {
-        FakeToolkit toolkit;
-        Form1 form(toolkit);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        // The player's X, and the computer's O in the centre, which the frame
-        // is not on.
-        events.clear();
-        form.Image1_Click(0);
-        QVERIFY(sent(QAccessible::NameChanged, form.Image1[0]));
+        form.Image1_Click(4);
         QVERIFY(sent(QAccessible::NameChanged, form.Image1[4]));
-        QCOMPARE(interfaceOf(form.Image1[4])->text(QAccessible::Name), QStringLiteral("Centre: O"));
+        QVERIFY(sent(QAccessible::Focus, form.Image1[0]));
+        QCOMPARE(interfaceOf(form.Image1[0])->text(QAccessible::Name), QStringLiteral("Top left: O"));
         QVERIFY(!sent(QAccessible::NameChanged, form.Image1[8]));
+        // A draw has no box: the bottom status line says it.
+        form.mnusubGame[Form1::TwoPlayers]->trigger();
+        for (int cell : {0, 1, 2, 4, 3, 5, 7, 6, 8})
+            form.Image1_Click(cell);
+        QVERIFY(sent(QAccessible::DescriptionChanged, form.Label2));
+        QCOMPARE(interfaceOf(form.Label2)->text(QAccessible::Description), QStringLiteral("Status: The board is full: a draw."));
+        QVERIFY(toolkit.messages.isEmpty());
     }
 
     // The icon: X (black) top-left and bottom-right, on an opaque white tile
@@ -244,6 +227,8 @@ private slots:
         QCOMPARE(textFromBoard(form.board()), board);
         QTEST(area->focusCell(), "framed");
         QVERIFY(area->focusFrameShown());
+        // For a screen reader, the framed cell has the focus.
+        QCOMPARE(interfaceOf(area)->focusChild(), interfaceOf(form.Image1[area->focusCell()]));
         QTRY_VERIFY(area->grab().toImage() != before);
         QCOMPARE(toolkit.texts(), board.contains('#') ? QStringList{"X Win"} : QStringList());
     }

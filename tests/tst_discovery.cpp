@@ -24,8 +24,6 @@ struct Copy : Player {
     const InputChoices &box() const { return *toolkit.openChoices; }
 };
 
-} // namespace
-
 #define NEEDS(environment)                                                                                     \
     if (avahi != environment)                                                                                  \
     QSKIP("run by tests/discovery.sh, inside namespaces of its own")
@@ -164,6 +162,8 @@ private slots:
         MARK("connected");
     }
 };
+
+} // namespace
 
 KELMO_TEST(TestDiscovery)
 #include "tst_discovery.moc"

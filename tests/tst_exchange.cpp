@@ -44,32 +44,21 @@ public:
 protected:
     Outcome applyPeerMessage(const PeerMessage &message, Side side) override
     {
-        switch (message.kind) {
-        case PeerMessage::Kind::Greeting:
+        if (message.kind == PeerMessage::Kind::Greeting || message.kind == PeerMessage::Kind::NewGame)
             board = QStringLiteral(".........");
-            [[fallthrough]];
-        case PeerMessage::Kind::GreetingContinued:
+        if (message.kind == PeerMessage::Kind::Greeting || message.kind == PeerMessage::Kind::GreetingContinued)
             greeting = message.text;
-            break;
-        case PeerMessage::Kind::NewGame:
-            board = QStringLiteral(".........");
-            break;
-        case PeerMessage::Kind::Move:
-            if (board[message.cell] != QLatin1Char('.'))
-                return Outcome::CellTaken;
-            board[message.cell] = side == Side::Waiting ? QLatin1Char('O') : QLatin1Char('X');
-            break;
-        case PeerMessage::Kind::Ignored:
-            break;
-        }
+        if (message.kind != PeerMessage::Kind::Move)
+            return Outcome::Applied;
+        if (board[message.cell] != QLatin1Char('.'))
+            return Outcome::CellTaken;
+        board[message.cell] = side == Side::Waiting ? QLatin1Char('O') : QLatin1Char('X');
         return Outcome::Applied;
     }
     bool arrivalsHeldBack() const override { return false; }
     void connectionReport(const QString &text, Report) override { reports.append(text); }
     void lookupMessage(const QString &text, Alert) override { reports.append(text); }
 };
-
-} // namespace
 
 class TestExchange : public QObject
 {
@@ -167,6 +156,8 @@ private slots:
     }
 
 };
+
+} // namespace
 
 KELMO_TEST(TestExchange)
 #include "tst_exchange.moc"

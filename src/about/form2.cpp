@@ -36,18 +36,18 @@ Form2::Form2(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("About ") + kAppTitle);
+    setWindowTitle(tr("About %1").arg(kAppTitle));
     setWindowIcon(pictures::windowIcon());
     setFixedSize(201, 169);
 
     makeWhiteArea(this);
 
     Label3 = createLine(this, kAppTitle, Qt::AlignHCenter, 16);
-    Label1 = createLine(this, QStringLiteral("BY : The Kelmo developers"), Qt::AlignHCenter, 48);
-    Label2 = createLine(this, QStringLiteral("E-MAIL : kelmo@example.org"), Qt::AlignHCenter, 80);
-    Label13 = createLine(this, QStringLiteral("URL : kelmo.example.org"), Qt::AlignLeft, 104);
+    Label1 = createLine(this, tr("BY : The Kelmo developers"), Qt::AlignHCenter, 48);
+    Label2 = createLine(this, tr("E-MAIL : kelmo@example.org"), Qt::AlignHCenter, 80);
+    Label13 = createLine(this, tr("URL : kelmo.example.org"), Qt::AlignLeft, 104);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(tr("OK"), this);
     Command1->setGeometry(64, 136, 73, 25);
     Command1->setDefault(true);
     Command1->setFocus();

@@ -1,6 +1,9 @@
 #include "app/commandline.h"
 
+#include "app/translations.h"
+
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -31,6 +34,12 @@ void print(std::FILE *stream, const QString &text)
 
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
+    if (argc <= 1)
+        return std::nullopt; // nothing to answer: start the game at once
+    // An application object without a display, for the player's language.
+    int coreArgc = 1;
+    QCoreApplication core(coreArgc, argv);
+    installTranslations(core);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -40,12 +49,12 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     // Qt's own options are words after one dash: -platform, -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Noughts and crosses for one or two players, or over the network.\n"
-                       "Kelmo also takes the options common to Qt programs, such as -platform and -style."));
+        QCoreApplication::translate("CommandLine", "Noughts and crosses for one or two players, or over the network.\n"
+           "Kelmo also takes the options common to Qt programs, such as -platform and -style."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help and exits."));
+                                  QCoreApplication::translate("CommandLine", "Shows this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version and exits."));
+                                     QCoreApplication::translate("CommandLine", "Shows the version and exits."));
     parser.addOption(help);
     parser.addOption(version);
     for (const char *name : kQtOptionsWithValue) {
@@ -63,9 +72,9 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     if (!parser.parse(arguments))
         error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(parser.positionalArguments().first());
     if (!error.isEmpty()) {
-        print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, error));
+        print(stderr, QCoreApplication::translate("CommandLine", "%1: %2\nTry '%1 --help' for more information.\n").arg(program, error));
         return 2;
     }
     if (parser.isSet(help)) {
@@ -73,7 +82,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         // The parser names the program only once an application object
         // exists; none does yet.
         const qsizetype endOfUsage = text.indexOf(QLatin1Char('\n'));
-        text.replace(0, endOfUsage, QStringLiteral("Usage: %1 [options]").arg(program));
+        text.replace(0, endOfUsage, QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(program));
         print(stdout, text);
         return 0;
     }

@@ -34,6 +34,14 @@ void BoardArea::moveFocus(int index)
         boardaccessible::focusMoved(m_cells[index]);
 }
 
+void BoardArea::follow(int index)
+{
+    const bool keyboardUsed = m_keyboardUsed;
+    moveFocus(index);
+    m_keyboardUsed = keyboardUsed;
+    showFocusFrame();
+}
+
 void BoardArea::showFocusFrame()
 {
     for (BoardCell *cell : m_cells) {

@@ -22,6 +22,10 @@ public:
     BoardCell *cell(int index) const { return m_cells[index]; }
 
     int focusCell() const { return m_focusCell; }
+    // Puts the focus on a cell that changed by no key or click of the
+    // player's (the computer's or the opponent's mark), so that a screen
+    // reader names it; the frame moves there when it shows.
+    void follow(int index);
     // The frame shows once the keyboard has been used on the board.
     bool focusFrameShown() const;
 

@@ -117,7 +117,7 @@ void Form1::showReports()
 void Form1::lookupMessage(const QString &text, Alert alert)
 {
     if (alert == Alert::Error)
-        messageBox(text, Toolkit::Icon::Exclamation, QStringLiteral("ERROR"));
+        messageBox(text, Toolkit::Icon::Exclamation, tr("ERROR"));
     else
         messageBox(text);
 }

@@ -59,7 +59,7 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
 
     createMenus();
 
-    auto *area = new BoardArea(this);
+    auto *area = m_area = new BoardArea(this);
     createBoard(area);
     setCentralWidget(area);
     area->setFocus();
@@ -103,6 +103,7 @@ void Form1::ClearBoard()
 {
     for (BoardCell *cell : Image1)
         cell->setPicture(&PicEmpty);
+    tellResult(QString());
     XTurn = true;
     GameOn = true;
     FirstMove = true;
@@ -144,6 +145,13 @@ void Form1::placeMark(int cell, const Picture &picture)
     Image1[cell]->setPicture(&picture);
 }
 
+void Form1::tellResult(const QString &text)
+{
+    const QString description = text.isEmpty() ? tr("Status") : tr("Status: %1").arg(text);
+    if (Label2->accessibleDescription() != description)
+        Label2->setAccessibleDescription(description);
+}
+
 const Picture &Form1::holderOf(Mark mark) const
 {
     return mark == Mark::X ? X : O;
@@ -167,9 +175,14 @@ const Picture &Form1::strikeHolder(Mark mark, Stroke stroke) const
 
 bool Form1::YouWin()
 {
-    const auto win = kelmo::findWin(board());
-    if (!win)
+    const kelmo::Board cells = board();
+    const auto win = kelmo::findWin(cells);
+    if (!win) {
+        // A full board is no end of the game, but a screen reader hears it.
+        if (GameOn && std::find(cells.begin(), cells.end(), Mark::Empty) == cells.end())
+            tellResult(tr("The board is full: a draw."));
         return false;
+    }
     const Picture &struck = strikeHolder(win->mark, win->stroke);
     for (int cell : win->cells)
         placeMark(cell, struck);

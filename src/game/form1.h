@@ -115,6 +115,9 @@ private:
     void Form_Load();
     void createBoard(BoardArea *area);
     void placeMark(int cell, const Picture &picture);
+    // Tells a screen reader how the game ended, through the bottom status
+    // line: no box says it for a draw.
+    void tellResult(const QString &text);
     const Picture &holderOf(kelmo::Mark mark) const;
     const Picture &strikeHolder(kelmo::Mark mark, kelmo::Stroke stroke) const;
     // moves.cpp
@@ -135,6 +138,7 @@ private:
 
     Toolkit &m_toolkit;
     quint16 m_port;
+    BoardArea *m_area = nullptr;
     QString m_waitingText;        // the top line while waiting for an opponent
     int m_openDialogs = 0;        // dialogs of this window now open
     QStringList m_reports;        // connection reports not yet dismissed, the first one showing

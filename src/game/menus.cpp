@@ -13,19 +13,19 @@ void Form1::createMenus()
 {
     menuBar()->setNativeMenuBar(false); // the bar belongs in the window
 
-    QMenu *mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnusubGame[New] = mnuGame->addAction(QStringLiteral("&New"));
+    QMenu *mnuGame = menuBar()->addMenu(tr("&Game"));
+    mnusubGame[New] = mnuGame->addAction(tr("&New"));
     // F2 as ever, and the desktop's usual Ctrl+N as well.
     mnusubGame[New]->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
     mnusubGame[2] = mnuGame->addSeparator();
-    mnusubGame[NormalModeHeading] = mnuGame->addAction(QStringLiteral("Normal Mode"));
+    mnusubGame[NormalModeHeading] = mnuGame->addAction(tr("Normal Mode"));
     // The leading blanks indent the modes under their headings.
-    mnusubGame[OnePlayer] = mnuGame->addAction(QStringLiteral("  One Player"));
-    mnusubGame[TwoPlayers] = mnuGame->addAction(QStringLiteral("  Two Players"));
+    mnusubGame[OnePlayer] = mnuGame->addAction(tr("  One Player"));
+    mnusubGame[TwoPlayers] = mnuGame->addAction(tr("  Two Players"));
     mnusubGame[6] = mnuGame->addSeparator();
-    mnusubGame[NetworkModeHeading] = mnuGame->addAction(QStringLiteral("Network Mode"));
-    mnusubGame[WaitingForConnection] = mnuGame->addAction(QStringLiteral("  Waiting for Connection"));
-    mnusubGame[ConnectToOpponent] = mnuGame->addAction(QStringLiteral("  Connect to Opponent"));
+    mnusubGame[NetworkModeHeading] = mnuGame->addAction(tr("Network Mode"));
+    mnusubGame[WaitingForConnection] = mnuGame->addAction(tr("  Waiting for Connection"));
+    mnusubGame[ConnectToOpponent] = mnuGame->addAction(tr("  Connect to Opponent"));
     for (GameItem item : {OnePlayer, TwoPlayers, WaitingForConnection, ConnectToOpponent})
         mnusubGame[item]->setCheckable(true);
     mnusubGame[OnePlayer]->setChecked(true);
@@ -35,9 +35,9 @@ void Form1::createMenus()
             connect(mnusubGame[i], &QAction::triggered, this, [this, i] { mnusubGame_Click(i); });
     }
 
-    mnuComMove = menuBar()->addAction(QStringLiteral("&ComMove"));
+    mnuComMove = menuBar()->addAction(tr("&ComMove"));
     connect(mnuComMove, &QAction::triggered, this, &Form1::mnuComMove_Click);
-    mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    mnuAbout = menuBar()->addAction(tr("&About"));
     connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
 
     // The desktop's usual Ctrl+Q quits; it belongs to the window, not to a
@@ -115,11 +115,11 @@ void Form1::mnusubGame_Click(int Index)
         mnuComMove->setEnabled(false);
         setModeChecks(WaitingForConnection);
         const QString hostName = GetIPHostName();
-        m_waitingText = hostName + QStringLiteral(" Waiting...");
+        m_waitingText = hostName + tr(" Waiting...");
         Label1->setText(m_waitingText);
         Label2->setText(QString());
         announceWaitingGame(hostName);
-        GetIPAddress([this](const QString &address) { Label2->setText(QStringLiteral("IP Address ") + address); });
+        GetIPAddress([this](const QString &address) { Label2->setText(tr("IP Address ") + address); });
         break;
     }
     case ConnectToOpponent: { // this side plays O
@@ -136,7 +136,7 @@ void Form1::mnusubGame_Click(int Index)
         // complete.
         const QString host = GetIPHostName();
         startConnecting(ConnectIP, m_port);
-        Label1->setText(host + QStringLiteral(" Connecting"));
+        Label1->setText(host + tr(" Connecting"));
         break;
     }
     default: // the separators and the two headings
@@ -149,7 +149,7 @@ void Form1::mnusubGame_Click(int Index)
 // exactly one found, its address is the text offered.
 QString Form1::chooseOpponent()
 {
-    const QString prompt = QStringLiteral("Input IP Address to Connect");
+    const QString prompt = tr("Input IP Address to Connect");
     const QString nothingFound = QStringLiteral("0.0.0.0");
     GameDiscovery *discovery = gameDiscovery();
     if (!discovery)

@@ -13,6 +13,7 @@ using kelmo::Mark;
 
 void Form1::announce(const QString &text)
 {
+    tellResult(text);
     messageBox(text);
     mnuComMove->setEnabled(false);
 }
@@ -29,7 +30,7 @@ void Form1::Image1_Click(int Index)
             placeMark(Index, X);
             XTurn = false;
             if (YouWin()) {
-                announce(QStringLiteral("You Win"));
+                announce(tr("You Win"));
                 return;
             }
             ComPlay = true;
@@ -44,12 +45,12 @@ void Form1::Image1_Click(int Index)
             placeMark(Index, X);
             XTurn = false;
             if (YouWin())
-                announce(QStringLiteral("X Win"));
+                announce(tr("X Win"));
         } else {
             placeMark(Index, O);
             XTurn = true;
             if (YouWin())
-                announce(QStringLiteral("O Win"));
+                announce(tr("O Win"));
         }
         break;
     case Mode::Waiting:
@@ -71,7 +72,7 @@ void Form1::Image1_Click(int Index)
 void Form1::networkClick(int Index, Side side)
 {
     if (!opponentPresent()) {
-        messageBox(QStringLiteral("No opponent is connected yet."));
+        messageBox(tr("No opponent is connected yet."));
         return;
     }
     const Mark own = side == Side::Waiting ? Mark::X : Mark::O;
@@ -81,7 +82,7 @@ void Form1::networkClick(int Index, Side side)
         sendMove(Index);
         XTurn = own == Mark::O;
         if (YouWin())
-            announce(QStringLiteral("You Win"));
+            announce(tr("You Win"));
     }
     FirstMove = false;
 }
@@ -90,8 +91,10 @@ void Form1::networkClick(int Index, Side side)
 // completed line now stands.
 bool Form1::computerPass(Mark mover, int randomCell)
 {
-    if (const auto cell = kelmo::chooseCell(board(), mover, randomCell))
+    if (const auto cell = kelmo::chooseCell(board(), mover, randomCell)) {
         placeMark(*cell, holderOf(mover));
+        m_area->follow(*cell);
+    }
     XTurn = mover == Mark::O;
     return YouWin();
 }
@@ -103,13 +106,13 @@ void Form1::ComputerMove()
 
     if (XTurn && ComPlay && GameOn) {
         if (computerPass(Mark::X, RandomCell)) {
-            announce(QStringLiteral("You Win"));
+            announce(tr("You Win"));
             return;
         }
     }
     if (!XTurn && ComPlay && GameOn) {
         if (computerPass(Mark::O, RandomCell))
-            announce(QStringLiteral("You Lose"));
+            announce(tr("You Lose"));
     }
     ComPlay = false;
     FirstMove = false;
@@ -128,10 +131,10 @@ MoveExchange::Outcome Form1::applyPeerMessage(const PeerMessage &message, Side s
     case PeerMessage::Kind::Greeting:
         // A new opponent: both boards start empty.
         ClearBoard();
-        Label1->setText(HostName + QStringLiteral(" Connected ") + message.text);
+        Label1->setText(HostName + tr(" Connected ") + message.text);
         break;
     case PeerMessage::Kind::GreetingContinued:
-        Label1->setText(HostName + QStringLiteral(" Connected ") + message.text);
+        Label1->setText(HostName + tr(" Connected ") + message.text);
         break;
     case PeerMessage::Kind::NewGame:
         ClearBoard();
@@ -140,12 +143,14 @@ MoveExchange::Outcome Form1::applyPeerMessage(const PeerMessage &message, Side s
         if (!isEmpty(message.cell))
             return Outcome::CellTaken;
         placeMark(message.cell, side == Side::Waiting ? O : X);
+        m_area->follow(message.cell);
         if (!YouWin()) {
             XTurn = side == Side::Waiting;
             break;
         }
+        tellResult(tr("You Lose"));
         if (!std::exchange(m_lossTold, true))
-            messageBox(QStringLiteral("You Lose"));
+            messageBox(tr("You Lose"));
         return Outcome::GameEnded;
     case PeerMessage::Kind::Ignored:
         break;

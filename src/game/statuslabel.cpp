@@ -1,6 +1,7 @@
 #include "game/statuslabel.h"
 
 #include <QHelpEvent>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QToolTip>
@@ -8,8 +9,8 @@
 namespace {
 
 // The words between or after the host names, in the texts the window shows.
-const QString kStateWords[] = {QStringLiteral(" Connected "), QStringLiteral(" Waiting..."),
-                               QStringLiteral(" Connecting")};
+const char *const kStateWords[] = {QT_TRANSLATE_NOOP("Form1", " Connected "), QT_TRANSLATE_NOOP("Form1", " Waiting..."),
+                                   QT_TRANSLATE_NOOP("Form1", " Connecting")};
 
 // A name cut in the middle to fit `room`; whole when it fits.
 QString shortened(const QString &name, const QFontMetrics &metrics, int room)
@@ -32,7 +33,8 @@ QString StatusLabel::fitted(const QString &text, const QFontMetrics &metrics, in
 {
     if (metrics.horizontalAdvance(text) <= width)
         return text;
-    for (const QString &words : kStateWords) {
+    for (const char *source : kStateWords) {
+        const QString words = QCoreApplication::translate("Form1", source);
         const qsizetype at = text.indexOf(words);
         if (at < 0)
             continue;

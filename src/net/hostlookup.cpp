@@ -5,13 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Misspelled as the game has always shown it; players know it this way.
-const QString kWinsockDown = QStringLiteral("Winsock Not Responting");
-
-} // namespace
-
 HostLookup::HostLookup(SocketApi *sockets, QObject *context)
     : m_sockets(sockets ? std::shared_ptr<SocketApi>(sockets, [](SocketApi *) {})
                         : std::shared_ptr<SocketApi>(std::make_shared<SystemSocketApi>()))
@@ -32,13 +25,14 @@ bool HostLookup::SocketsInitialize()
 {
     WSAData data;
     if (m_sockets->WSAStartup(0x0101, data) != 0) {
-        lookupMessage(kWinsockDown, Alert::Error);
+        // Misspelled as the game has always shown it; players know it this way.
+        lookupMessage(tr("Winsock Not Responting"), Alert::Error);
         return false;
     }
     constexpr qint16 minSockets = 1;
     if (data.iMaxSockets < minSockets) {
         // "at less" for "at least": the game's own wording.
-        lookupMessage(QStringLiteral("Want Winsock at less = ") + QString::number(minSockets), Alert::Plain);
+        lookupMessage(tr("Want Winsock at less = ") + QString::number(minSockets), Alert::Plain);
         SocketsCeanup(); // the start-up succeeded: release it
         return false;
     }
@@ -47,7 +41,7 @@ bool HostLookup::SocketsInitialize()
     if (major >= 1 && (major != 1 || minor >= 1))
         return true;
     // "Too Lo", without a blank before it: the game's own wording.
-    lookupMessage(QStringLiteral("Version Sockets = %1.%2Too Lo").arg(major).arg(minor), Alert::Plain);
+    lookupMessage(tr("Version Sockets = %1.%2Too Lo").arg(major).arg(minor), Alert::Plain);
     SocketsCeanup(); // the start-up succeeded: release it
     return false;
 }
@@ -55,7 +49,7 @@ bool HostLookup::SocketsInitialize()
 void HostLookup::SocketsCeanup()
 {
     if (m_sockets->WSACleanup() != 0)
-        lookupMessage(kWinsockDown, Alert::Error);
+        lookupMessage(tr("Winsock Not Responting"), Alert::Error); // the game's own spelling
 }
 
 qint32 HostLookup::Hibyte(qint16 w)
@@ -77,7 +71,7 @@ bool HostLookup::readHostName(char (&buffer)[256])
         const qint32 code = m_sockets->WSAGetLastError();
         // The number with a blank where a minus sign would stand.
         const QString number = (code >= 0 ? QStringLiteral(" ") : QString()) + QString::number(code);
-        lookupMessage(QStringLiteral("Windows Sockets Error : ") + number, Alert::Plain);
+        lookupMessage(tr("Windows Sockets Error : ") + number, Alert::Plain);
         return false;
     }
     // A name that fills the whole buffer is cut rather than read past its end.
@@ -143,7 +137,7 @@ QString HostLookup::addressText(const std::optional<HostEntry> &host)
 {
     if (!host) {
         // Misspelled as the game has always shown it.
-        lookupMessage(QStringLiteral("Windows Not Responting"), Alert::Error);
+        lookupMessage(tr("Windows Not Responting"), Alert::Error);
         return {};
     }
     QStringList bytes;

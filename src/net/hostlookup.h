@@ -2,6 +2,7 @@
 
 #include "net/socketapi.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QtGlobal>
@@ -20,6 +21,8 @@ class QThread;
 // told to the player through the window's dialogs.
 class HostLookup
 {
+    Q_DECLARE_TR_FUNCTIONS(HostLookup)
+
 public:
     HostLookup(const HostLookup &) = delete;
     HostLookup &operator=(const HostLookup &) = delete;

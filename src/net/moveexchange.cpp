@@ -7,12 +7,6 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-const QString kOutOfStep = QStringLiteral("The two boards are out of step. Choose New to start again on both.");
-
-} // namespace
-
 MoveExchange::MoveExchange(QObject *owner, SocketApi *sockets)
     : HostLookup(sockets, owner)
 {
@@ -273,7 +267,8 @@ bool MoveExchange::apply(const PeerMessage &message, Side side)
         if (outcome != Outcome::CellTaken)
             m_lastMover = Mover::Opponent;
         if (movedTwice || outcome == Outcome::CellTaken)
-            connectionReport(kOutOfStep, Report::OutOfStep);
+            connectionReport(tr("The two boards are out of step. Choose New to start again on both."),
+                             Report::OutOfStep);
         // A game ends at most once per arrival: the rest of it is dropped,
         // so that no burst of games can pile up results for the player.
         return outcome != Outcome::GameEnded;
@@ -295,11 +290,12 @@ void MoveExchange::greetingOverdue(Side side)
     // it is dropped without a word, and the next one may come.
     if (side == Side::Connecting) {
         const int seconds = std::max(1, m_clientGreetingTimer->interval() / 1000);
-        connectionReport(QStringLiteral("No greeting came from %1 within %2 second%3: it is busy with another "
-                                        "game, or is not a Kelmo game.")
+        connectionReport((seconds == 1 ? tr("No greeting came from %1 within %2 second: it is busy with another "
+                                            "game, or is not a Kelmo game.")
+                                         : tr("No greeting came from %1 within %2 seconds: it is busy with another "
+                                            "game, or is not a Kelmo game."))
                              .arg(ConnectIP.trimmed())
-                             .arg(seconds)
-                             .arg(seconds == 1 ? "" : "s"),
+                             .arg(seconds),
                          Report::NotConnected);
     }
 }
@@ -315,15 +311,15 @@ void MoveExchange::opponentGone(Side side, const QString &error)
         // A host that closes before it greets is busy, or no Kelmo game; on
         // the waiting side such a connection is no opponent at all.
         if (side == Side::Connecting)
-            connectionReport(QStringLiteral("%1 is busy with another game, or is not a Kelmo game.")
+            connectionReport(tr("%1 is busy with another game, or is not a Kelmo game.")
                                  .arg(ConnectIP.trimmed()),
                              Report::NotConnected);
         return;
     }
     if (error.isEmpty())
-        connectionReport(QStringLiteral("The opponent has left the game."), Report::OpponentLeft);
+        connectionReport(tr("The opponent has left the game."), Report::OpponentLeft);
     else
-        connectionReport(QStringLiteral("The connection to the opponent was lost: %1.").arg(error),
+        connectionReport(tr("The connection to the opponent was lost: %1.").arg(error),
                          Report::OpponentLeft);
 }
 

@@ -6,6 +6,8 @@
 
 #include <QPointer>
 
+#include <QCoreApplication>
+
 #include <chrono>
 #include <optional>
 
@@ -27,6 +29,8 @@ class Winsock;
 // at the end.
 class MoveExchange : public HostLookup
 {
+    Q_DECLARE_TR_FUNCTIONS(MoveExchange)
+
 public:
     // Which end of the connection this copy is: the waiting side listens and
     // plays X, the connecting side connects and plays O.

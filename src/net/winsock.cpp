@@ -73,7 +73,7 @@ void Winsock::Accept(qint32 requestID)
 {
     const QPointer<QTcpSocket> socket = pendingRequests().take(requestID);
     if (!socket) {
-        fail(QStringLiteral("Cannot accept the connection: request %1 is not waiting.").arg(requestID));
+        fail(tr("Cannot accept the connection: request %1 is not waiting.").arg(requestID));
         return;
     }
     if (m_state == State::Listening)
@@ -95,11 +95,11 @@ void Winsock::Connect(const QString &remoteHost, quint16 remotePort)
     const QString host = remoteHost.trimmed();
     m_remoteHost = host;
     if (host.isEmpty()) {
-        fail(QStringLiteral("Cannot connect to an opponent: no address was given."));
+        fail(tr("Cannot connect to an opponent: no address was given."));
         return;
     }
     if (isMalformedAddress(host)) {
-        fail(QStringLiteral("Cannot connect to %1: that is not a valid address.").arg(host));
+        fail(tr("Cannot connect to %1: that is not a valid address.").arg(host));
         return;
     }
 
@@ -153,10 +153,10 @@ void Winsock::onConnectTimeout()
     const QString host = m_remoteHost;
     Close();
     const int seconds = std::max(1, m_connectTimer.interval() / 1000);
-    fail(QStringLiteral("Cannot connect to %1: no answer within %2 second%3.")
+    fail((seconds == 1 ? tr("Cannot connect to %1: no answer within %2 second.")
+                       : tr("Cannot connect to %1: no answer within %2 seconds."))
              .arg(host)
-             .arg(seconds)
-             .arg(seconds == 1 ? "" : "s"));
+             .arg(seconds));
 }
 
 void Winsock::onSocketError()
@@ -168,7 +168,7 @@ void Winsock::onSocketError()
     if (m_state == State::Connecting) {
         const QString host = m_remoteHost;
         Close();
-        fail(QStringLiteral("Cannot connect to %1: %2.").arg(host, reason));
+        fail(tr("Cannot connect to %1: %2.").arg(host, reason));
     } else if (error != QAbstractSocket::RemoteHostClosedError) {
         // A peer that closes in good order is seen by `disconnected`.
         peerGone(reason);
@@ -250,11 +250,11 @@ void Winsock::redeliver()
 void Winsock::SendData(const QString &text)
 {
     if (m_state != State::Connected || !m_socket) {
-        fail(QStringLiteral("The move was not sent: no opponent is connected."));
+        fail(tr("The move was not sent: no opponent is connected."));
         return;
     }
     if (m_socket->write(text.toLatin1()) < 0) {
-        fail(QStringLiteral("The move was not sent: %1.").arg(m_socket->errorString()));
+        fail(tr("The move was not sent: %1.").arg(m_socket->errorString()));
         return;
     }
     // On its way now, not when the event loop next runs.
@@ -329,15 +329,15 @@ void Winsock::fail(const QString &message)
 QString Winsock::listenFailureText(quint16 port, QAbstractSocket::SocketError error, const QString &reason,
                                    const QString &program)
 {
-    const QString failure = QStringLiteral("Cannot wait for an opponent on port %1: ").arg(port);
+    const QString failure = tr("Cannot wait for an opponent on port %1: ").arg(port);
     if (error != QAbstractSocket::SocketAccessError || port >= 1024)
         return failure + reason + QLatin1Char('.');
     return failure
-        + QStringLiteral("ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE "
-                         "capability (%1).\n\n"
-                         "To grant it to Kelmo, run once:\n"
-                         "sudo setcap cap_net_bind_service=+ep %2\n\n"
-                         "Or let every program use ports from %3 up:\n"
-                         "sudo sysctl net.ipv4.ip_unprivileged_port_start=%3")
+        + tr("ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE "
+             "capability (%1).\n\n"
+             "To grant it to Kelmo, run once:\n"
+             "sudo setcap cap_net_bind_service=+ep %2\n\n"
+             "Or let every program use ports from %3 up:\n"
+             "sudo sysctl net.ipv4.ip_unprivileged_port_start=%3")
               .arg(reason, program, QString::number(port));
 }

@@ -1,0 +1,79 @@
+// The game's texts in the player's language. CTest runs this class under the
+// C locale, English and German, where the program's start loads the
+// catalogues of the system's locale.
+
+#include "app/translations.h"
+#include "faketoolkit.h"
+#include "game/form1.h"
+#include "testmain.h"
+
+#include <QMenuBar>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#ifndef KELMO_SOURCE_DIR
+#error "KELMO_SOURCE_DIR must name the source tree"
+#endif
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+    static bool german() { return QLocale().language() == QLocale::German; }
+
+private slots:
+    void initTestCase() { installTranslations(*QCoreApplication::instance()); }
+
+    // Every text of the game, as the catalogues list them.
+    void everyText_data()
+    {
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QFile catalogue(QStringLiteral(KELMO_SOURCE_DIR "/translations/kelmo_de.ts"));
+        QVERIFY(catalogue.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&catalogue);
+        QString context;
+        while (xml.readNextStartElement() || !xml.atEnd()) {
+            if (xml.name() == QLatin1String("name"))
+                context = xml.readElementText();
+            else if (const QString source = xml.name() == QLatin1String("source") ? xml.readElementText() : QString(); !source.isEmpty())
+                QTest::addRow("%s: %s", qPrintable(context), qPrintable(source)) << context << source;
+        }
+    }
+
+    // Under C and English each is the game's own English, letter for
+    // letter; every catalogue translates it.
+    void everyText()
+    {
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        const QByteArray c = context.toUtf8(), s = source.toUtf8();
+        if (!german())
+            QCOMPARE(QCoreApplication::translate(c, s), source);
+        for (const char *language : {"de", "fr", "es", "it", "pt_BR", "nl", "pl", "ru", "ja", "zh_CN"}) {
+            QTranslator catalogue;
+            QVERIFY(catalogue.load(QStringLiteral(":/i18n/kelmo_%1").arg(QLatin1String(language))));
+            QVERIFY2(!catalogue.translate(c, s).isEmpty(), language);
+        }
+    }
+
+    // Under German, the menus, a result and Qt's own buttons are German.
+    void germanWindow()
+    {
+        if (!german())
+            QSKIP("for a German locale only");
+        FakeToolkit toolkit;
+        Form1 form(toolkit);
+        QCOMPARE(form.menuBar()->actions().first()->text(), QStringLiteral("&Spiel"));
+        QCOMPARE(form.mnusubGame[Form1::TwoPlayers]->text(), QStringLiteral("  Zwei Spieler"));
+        form.mnusubGame[Form1::TwoPlayers]->trigger();
+        for (int cell : {0, 3, 1, 4, 2})
+            form.Image1_Click(cell);
+        QCOMPARE(toolkit.texts(), QStringList{"X gewinnt"});
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    }
+};
+
+KELMO_TEST(TestTranslations)
+#include "tst_i18n.moc"

@@ -1,0 +1,338 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Board</source>
+        <translation>Grille</translation>
+    </message>
+</context>
+<context>
+    <name>BoardCell</name>
+    <message>
+        <source>Top left</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <source>Top centre</source>
+        <translation>En haut au centre</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <source>Middle left</source>
+        <translation>Au milieu à gauche</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Middle right</source>
+        <translation>Au milieu à droite</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <source>Bottom centre</source>
+        <translation>En bas au centre</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2. Press %3 to play here.</source>
+        <translation>Ligne %1, colonne %2. Appuyez sur %3 pour jouer ici.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Noughts and crosses for one or two players, or over the network.
+Kelmo also takes the options common to Qt programs, such as -platform and -style.</source>
+        <translation>Morpion à un ou deux joueurs, ou en réseau.
+Kelmo accepte aussi les options communes aux programmes Qt, comme -platform et -style.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1 : %2
+Saisissez « %1 --help » pour plus d&apos;informations.
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Utilisation : %1 [options]</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>X, struck</source>
+        <translation>X, barré</translation>
+    </message>
+    <message>
+        <source>O, struck</source>
+        <translation>O, barré</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Normal Mode</source>
+        <translation>Mode normal</translation>
+    </message>
+    <message>
+        <source>  One Player</source>
+        <translation>  Un joueur</translation>
+    </message>
+    <message>
+        <source>  Two Players</source>
+        <translation>  Deux joueurs</translation>
+    </message>
+    <message>
+        <source>Network Mode</source>
+        <translation>Mode réseau</translation>
+    </message>
+    <message>
+        <source>  Waiting for Connection</source>
+        <translation>  Attendre une connexion</translation>
+    </message>
+    <message>
+        <source>  Connect to Opponent</source>
+        <translation>  Se connecter à un adversaire</translation>
+    </message>
+    <message>
+        <source>&amp;ComMove</source>
+        <translation>&amp;Coup de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À pr&amp;opos</translation>
+    </message>
+    <message>
+        <source> Waiting...</source>
+        <translation> en attente...</translation>
+    </message>
+    <message>
+        <source>IP Address </source>
+        <translation>Adresse IP </translation>
+    </message>
+    <message>
+        <source> Connecting</source>
+        <translation> connexion en cours</translation>
+    </message>
+    <message>
+        <source>Input IP Address to Connect</source>
+        <translation>Saisissez l&apos;adresse IP à laquelle se connecter</translation>
+    </message>
+    <message>
+        <source>You Win</source>
+        <translation>Vous avez gagné</translation>
+    </message>
+    <message>
+        <source>X Win</source>
+        <translation>X gagne</translation>
+    </message>
+    <message>
+        <source>O Win</source>
+        <translation>O gagne</translation>
+    </message>
+    <message>
+        <source>No opponent is connected yet.</source>
+        <translation>Aucun adversaire n&apos;est encore connecté.</translation>
+    </message>
+    <message>
+        <source>You Lose</source>
+        <translation>Vous avez perdu</translation>
+    </message>
+    <message>
+        <source> Connected </source>
+        <translation> connecté à </translation>
+    </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>État : %1</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>La grille est pleine : match nul.</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>BY : The Kelmo developers</source>
+        <translation>PAR : Les développeurs de Kelmo</translation>
+    </message>
+    <message>
+        <source>E-MAIL : kelmo@example.org</source>
+        <translation>COURRIEL : kelmo@example.org</translation>
+    </message>
+    <message>
+        <source>URL : kelmo.example.org</source>
+        <translation>URL : kelmo.example.org</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>HostLookup</name>
+    <message>
+        <source>Winsock Not Responting</source>
+        <translation>Winsock ne répond pas</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = </source>
+        <translation>Winsock requis, au minimum = </translation>
+    </message>
+    <message>
+        <source>Version Sockets = %1.%2Too Lo</source>
+        <translation>Version des sockets = %1.%2, trop ancienne</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : </source>
+        <translation>Erreur Windows Sockets : </translation>
+    </message>
+    <message>
+        <source>Windows Not Responting</source>
+        <translation>Windows ne répond pas</translation>
+    </message>
+</context>
+<context>
+    <name>MoveExchange</name>
+    <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>Les deux grilles ne sont plus synchronisées. Choisissez « Nouvelle partie » pour recommencer sur les deux.</translation>
+    </message>
+    <message>
+        <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
+        <translation>Aucun message d&apos;accueil reçu de %1 en %2 seconde : il est occupé par une autre partie, ou ce n&apos;est pas un jeu Kelmo.</translation>
+    </message>
+    <message>
+        <source>No greeting came from %1 within %2 seconds: it is busy with another game, or is not a Kelmo game.</source>
+        <translation>Aucun message d&apos;accueil reçu de %1 en %2 secondes : il est occupé par une autre partie, ou ce n&apos;est pas un jeu Kelmo.</translation>
+    </message>
+    <message>
+        <source>%1 is busy with another game, or is not a Kelmo game.</source>
+        <translation>%1 est occupé par une autre partie, ou ce n&apos;est pas un jeu Kelmo.</translation>
+    </message>
+    <message>
+        <source>The opponent has left the game.</source>
+        <translation>L&apos;adversaire a quitté la partie.</translation>
+    </message>
+    <message>
+        <source>The connection to the opponent was lost: %1.</source>
+        <translation>La connexion avec l&apos;adversaire a été perdue : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Winsock</name>
+    <message>
+        <source>Cannot accept the connection: request %1 is not waiting.</source>
+        <translation>Impossible d&apos;accepter la connexion : la demande %1 n&apos;est pas en attente.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to an opponent: no address was given.</source>
+        <translation>Impossible de se connecter à un adversaire : aucune adresse n&apos;a été indiquée.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: that is not a valid address.</source>
+        <translation>Impossible de se connecter à %1 : ce n&apos;est pas une adresse valide.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: no answer within %2 second.</source>
+        <translation>Impossible de se connecter à %1 : aucune réponse en %2 seconde.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: no answer within %2 seconds.</source>
+        <translation>Impossible de se connecter à %1 : aucune réponse en %2 secondes.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: %2.</source>
+        <translation>Impossible de se connecter à %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The move was not sent: no opponent is connected.</source>
+        <translation>Le coup n&apos;a pas été envoyé : aucun adversaire n&apos;est connecté.</translation>
+    </message>
+    <message>
+        <source>The move was not sent: %1.</source>
+        <translation>Le coup n&apos;a pas été envoyé : %1.</translation>
+    </message>
+    <message>
+        <source>Cannot wait for an opponent on port %1: </source>
+        <translation>Impossible d&apos;attendre un adversaire sur le port %1 : </translation>
+    </message>
+    <message>
+        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+
+To grant it to Kelmo, run once:
+sudo setcap cap_net_bind_service=+ep %2
+
+Or let every program use ports from %3 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
+        <translation>les ports inférieurs à 1024 ne peuvent être utilisés que par les programmes disposant de la capacité CAP_NET_BIND_SERVICE (%1).
+
+Pour l&apos;accorder à Kelmo, exécutez une fois :
+sudo setcap cap_net_bind_service=+ep %2
+
+Ou autorisez tous les programmes à utiliser les ports à partir de %3 :
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+    </message>
+</context>
+</TS>
