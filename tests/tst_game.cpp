@@ -95,12 +95,8 @@ private slots:
         }
         QCOMPARE(form.mnusubGame[Form1::New]->shortcut(), QKeySequence(Qt::Key_F2));
         const QList<QAction *> bar = form.menuBar()->actions();
-        QCOMPARE(bar.size(), 3);
-        QCOMPARE(bar[0]->text(), QStringLiteral("&Game"));
-        QCOMPARE(bar[1], form.mnuComMove);
-        QCOMPARE(bar[1]->text(), QStringLiteral("&ComMove"));
-        QCOMPARE(bar[2], form.mnuAbout);
-        QCOMPARE(bar[2]->text(), QStringLiteral("&About"));
+        QCOMPARE(bar.mid(1), (QList<QAction *>{form.mnuComMove, form.mnuAbout}));
+        QCOMPARE(bar[0]->text() + bar[1]->text() + bar[2]->text(), QStringLiteral("&Game&ComMove&About"));
     }
 
     void pictures()
@@ -131,17 +127,13 @@ private slots:
         // Each strike picture is its plain mark with a stroke in the mark's
         // colour that reaches the edges where the stroke should run.
         const qreal e = 41.5;
-        const struct {
-            const Picture &struck;
-            char ink;
-            QPointF a, b;
-        } strokes[] = {{form.Xrmlm, 'b', {0.5, 21}, {e, 21}}, {form.Xctcb, 'b', {21, 0.5}, {21, e}},
-                       {form.Xrtlb, 'b', {0.5, 0.5}, {e, e}}, {form.Xrblt, 'b', {0.5, e}, {e, 0.5}},
-                       {form.Ormlm, 'r', {0.5, 21}, {e, 21}}, {form.Octcb, 'r', {21, 0.5}, {21, e}},
-                       {form.Ortlb, 'r', {0.5, 0.5}, {e, e}}, {form.Orblt, 'r', {0.5, e}, {e, 0.5}}};
-        for (const auto &stroke : strokes) {
-            for (QPointF p : {stroke.a, stroke.b})
-                QVERIFY(at(form.X, p.x(), p.y()) == 'w' && at(stroke.struck, p.x(), p.y()) == stroke.ink);
+        const QList<std::pair<QPointF, QPointF>> ends{
+            {{0.5, 21}, {e, 21}}, {{21, 0.5}, {21, e}}, {{0.5, 0.5}, {e, e}}, {{0.5, e}, {e, 0.5}}};
+        const QList<const Picture *> struck{&form.Xrmlm, &form.Xctcb, &form.Xrtlb, &form.Xrblt,
+                                            &form.Ormlm, &form.Octcb, &form.Ortlb, &form.Orblt};
+        for (int i = 0; i < 8; ++i) {
+            for (QPointF p : {ends[i % 4].first, ends[i % 4].second})
+                QVERIFY(at(form.X, p.x(), p.y()) == 'w' && at(*struck[i], p.x(), p.y()) == (i < 4 ? 'b' : 'r'));
         }
     }
 
@@ -258,8 +250,9 @@ private slots:
         QTest::mouseRelease(form.Image1[0], Qt::LeftButton, {}, QPoint(101, 21));
         QTest::mouseClick(form.Image1[0], Qt::RightButton, {}, QPoint(21, 21));
         QCOMPARE(textFromBoard(form.board()), QStringLiteral("........."));
-        const auto clickAt = [&](QPoint inArea) {
-            QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, form.centralWidget()->mapTo(&form, inArea));
+        const QPoint board = form.Image1[0]->pos() - QPoint(24, 24); // wherever the window centres it
+        const auto clickAt = [&](QPoint onBoard) {
+            QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, form.centralWidget()->mapTo(&form, board + onBoard));
         };
         for (QPoint p : {QPoint(64, 45), QPoint(160, 100), QPoint(84, 10), QPoint(125, 125)})
             clickAt(p);

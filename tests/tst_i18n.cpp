@@ -4,6 +4,7 @@
 
 #include "app/translations.h"
 #include "faketoolkit.h"
+#include "game/boardgeometry.h"
 #include "game/form1.h"
 #include "testmain.h"
 
@@ -67,6 +68,12 @@ private slots:
         Form1 form(toolkit);
         QCOMPARE(form.menuBar()->actions().first()->text(), QStringLiteral("&Spiel"));
         QCOMPARE(form.mnusubGame[Form1::TwoPlayers]->text(), QStringLiteral("  Zwei Spieler"));
+        // The longer menu bar widens the window; the board, lines and all,
+        // stays in the middle.
+        const QImage shot = form.centralWidget()->grab().toImage();
+        const int middle = form.centralWidget()->width() / 2;
+        QVERIFY(middle > boardgeometry::kClientSize / 2 && qAbs(form.Image1[4]->geometry().center().x() - middle) <= 1);
+        QCOMPARE(shot.pixelColor(QPoint(middle - 21, 45) * shot.devicePixelRatio()), QColor(Qt::black));
         form.mnusubGame[Form1::TwoPlayers]->trigger();
         for (int cell : {0, 3, 1, 4, 2})
             form.Image1_Click(cell);

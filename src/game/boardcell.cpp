@@ -62,12 +62,14 @@ void BoardCell::paintEvent(QPaintEvent *)
     if (m_picture)
         painter.drawPixmap(0, 0, m_picture->pixmap());
 
-    // The grid lines, in the board area's coordinates.
-    painter.translate(-pos());
+    // The grid lines, in the board's coordinates: this cell lies where
+    // cellGeometry says, however far the board is from the area's edge.
+    const QPoint board = -boardgeometry::cellGeometry(m_index).topLeft();
+    painter.translate(board);
     const QColor color = palette().color(QPalette::WindowText);
     for (const QRect &line : boardgeometry::gridLines())
         painter.fillRect(line, color);
-    painter.translate(pos());
+    painter.translate(-board);
 
     if (m_focusFrame) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));

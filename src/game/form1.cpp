@@ -59,15 +59,14 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
 
     createMenus();
 
+    // Wide enough for every menu-bar entry, so none hides behind an
+    // overflow arrow; the board stays in the middle of any extra width.
+    const int width = std::max(boardgeometry::kClientSize, menuBar()->sizeHint().width());
     auto *area = m_area = new BoardArea(this);
-    createBoard(area);
+    createBoard(area, width);
     setCentralWidget(area);
     area->setFocus();
     connect(area, &BoardArea::cellChosen, this, &Form1::Image1_Click);
-
-    // Wide enough for every menu-bar entry, so none hides behind an
-    // overflow arrow; any extra width stays white on the right.
-    const int width = std::max(boardgeometry::kClientSize, menuBar()->sizeHint().width());
     area->setFixedSize(width, boardgeometry::kClientSize);
     setFixedSize(width, menuBar()->sizeHint().height() + boardgeometry::kClientSize);
 
@@ -76,18 +75,20 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
 
 Form1::~Form1() = default;
 
-void Form1::createBoard(BoardArea *area)
+void Form1::createBoard(BoardArea *area, int width)
 {
+    const int margin = (width - boardgeometry::kClientSize) / 2;
     for (int i = 0; i < 9; ++i) {
         auto *cell = new BoardCell(i, area);
-        cell->setGeometry(boardgeometry::cellGeometry(i));
+        cell->setGeometry(boardgeometry::cellGeometry(i).translated(margin, 0));
         Image1[i] = cell;
         connect(cell, &BoardCell::clicked, this, &Form1::Image1_Click);
     }
     area->setCells(Image1);
 
-    Label1 = createStatusLabel(area, QRect(8, 0, 153, 17));
-    Label2 = createStatusLabel(area, QRect(8, 152, 161, 17));
+    const int extra = width - boardgeometry::kClientSize;
+    Label1 = createStatusLabel(area, QRect(8, 0, 153 + extra, 17));
+    Label2 = createStatusLabel(area, QRect(8, 152, 161 + extra, 17));
     Label1->setAccessibleDescription(tr("Status"));
     Label2->setAccessibleDescription(tr("Status"));
 }

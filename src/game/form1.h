@@ -113,7 +113,7 @@ private:
 
     // form1.cpp
     void Form_Load();
-    void createBoard(BoardArea *area);
+    void createBoard(BoardArea *area, int width);
     void placeMark(int cell, const Picture &picture);
     // Tells a screen reader how the game ended, through the bottom status
     // line: no box says it for a draw.
