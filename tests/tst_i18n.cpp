@@ -4,6 +4,7 @@
 
 #include "app/translations.h"
 #include "faketoolkit.h"
+#include "game/boardcell.h"
 #include "game/boardgeometry.h"
 #include "game/form1.h"
 #include "testmain.h"

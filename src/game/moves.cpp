@@ -4,6 +4,7 @@
 #include "game/form1.h"
 
 #include "computer/computerplayer.h"
+#include "game/boardarea.h"
 
 #include <QAction>
 
