@@ -1,6 +1,7 @@
 // Windows playing over 127.0.0.1: against a raw peer that sends what a
-// test says, and against each other through a relay that can hold, split
-// or merge bytes as a slow or irregular link does.
+// test says, against each other through a relay that can hold, split or
+// merge bytes as a slow or irregular link does, and in one role at a time
+// with only peers that greet them.
 
 #include "network.h"
 #include "testmain.h"
@@ -126,7 +127,6 @@ private slots:
         QTest::addColumn<QStringList>("told");
         QTest::addColumn<QString>("label");
 
-        const QString greeted = QStringLiteral("alpha Connected beta");
         const QStringList left{kLeft};
         const auto row = [&](const char *name, const QStringList &steps, const char *board, const QStringList &told = {},
                              const QString &label = QStringLiteral("alpha Connected beta")) {
@@ -193,7 +193,6 @@ private slots:
 
         const QStringList none;
         const QStringList outOfStep{kOutOfStep};
-        const QString greeted = QStringLiteral("alpha Connected pc42");
         const auto row = [&](const char *name, const QStringList &steps, const char *waitingBoard,
                              const char *connectingBoard, const QStringList &waitingTold = {},
                              const QStringList &connectingTold = {}, const QString &label = QStringLiteral("alpha Connected pc42")) {
@@ -278,6 +277,99 @@ private slots:
         QCOMPARE(connecting->Label1->text(), QStringLiteral("pc42 Connected alpha"));
     }
 
+    void oneRoleAtATime_data()
+    {
+        QTest::addColumn<bool>("waitingFirst");
+        QTest::newRow("waiting, then connecting") << true;
+        QTest::newRow("connecting, then waiting") << false;
+    }
+
+    // Choosing a role drops the opponent of the other: its data and its
+    // leaving reach nothing.
+    void oneRoleAtATime()
+    {
+        QFETCH(bool, waitingFirst);
+        // The opponent the window connects to, on the port it also waits on:
+        // it listens only while the window is asked for an address.
+        QTcpServer host;
+        QVERIFY(host.listen(QHostAddress::LocalHost));
+        const quint16 port = host.serverPort();
+        host.close();
+        Player player("alpha", port);
+        player.toolkit.defaultAnswer = QStringLiteral("127.0.0.1");
+        player.toolkit.onInput = [&] { QVERIFY(host.listen(QHostAddress::LocalHost, port)); };
+        QTcpSocket reached;
+        std::unique_ptr<QTcpSocket> accepted;
+        const auto play = [&](bool waiting) -> QTcpSocket * {
+            host.close();
+            if (waiting) {
+                player.choose(Form1::WaitingForConnection);
+                return reachWaiting(player, reached) ? &reached : nullptr;
+            }
+            player.choose(Form1::ConnectToOpponent);
+            if (!QTest::qWaitFor([&] { return host.hasPendingConnections(); }))
+                return nullptr;
+            accepted.reset(host.nextPendingConnection());
+            return readExactly(*accepted, 5) == "alpha" ? accepted.get() : nullptr;
+        };
+        QTcpSocket *old = play(waitingFirst);
+        QVERIFY(old);
+        old->write("beta");
+        QTRY_COMPARE(player->Label1->text(), QStringLiteral("alpha Connected beta"));
+
+        QSignalSpy dropped(old, &QTcpSocket::disconnected);
+        QTcpSocket *next = play(!waitingFirst);
+        QVERIFY(next);
+        QTRY_COMPARE(dropped.size(), 1);
+        old->write("8");
+        next->write("gamma");
+        QTRY_COMPARE(player->Label1->text(), QStringLiteral("alpha Connected gamma"));
+        QCoreApplication::processEvents();
+        QCOMPARE(player.board(), QStringLiteral("........."));
+        QCOMPARE(player.told(), QStringList());
+    }
+
+    void hostThatDoesNotGreet_data()
+    {
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("a host that closes at once") << true << "127.0.0.1 is busy with another game, or is not a Kelmo game.";
+        QTest::newRow("a host that says nothing")
+            << false << "No greeting came from 127.0.0.1 within 1 second: it is busy with another game, or is not a Kelmo game.";
+    }
+
+    // The connecting side is told when the host it reached does not greet it.
+    void hostThatDoesNotGreet()
+    {
+        QFETCH(bool, closes);
+        QTcpServer host;
+        QVERIFY(host.listen(QHostAddress::LocalHost));
+        if (closes)
+            connect(&host, &QTcpServer::newConnection, this, [&] { host.nextPendingConnection()->close(); });
+        Player player("alpha", host.serverPort());
+        player->setGreetingTimeout(100);
+        player.toolkit.defaultAnswer = QStringLiteral("127.0.0.1");
+        player.choose(Form1::ConnectToOpponent);
+        QTRY_COMPARE(player.told().size(), 1);
+        QTEST(player.told().first(), "report");
+        QCOMPARE(player->wsClient->state(), Winsock::State::Closed);
+    }
+
+    // A peer that never greets is dropped without a word, making room for the
+    // next.
+    void silentPeerMakesRoom()
+    {
+        Player player("alpha", 0);
+        player->setGreetingTimeout(100);
+        player.choose(Form1::WaitingForConnection);
+        QTcpSocket squatter, opponent;
+        QVERIFY(reachWaiting(player, squatter));
+        QTRY_COMPARE(squatter.state(), QAbstractSocket::UnconnectedState);
+        QVERIFY(reachWaiting(player, opponent));
+        opponent.write("beta");
+        QTRY_VERIFY(player->opponentPresent());
+        QCOMPARE(player.told(), QStringList());
+    }
 };
 
 KELMO_TEST(TestNetwork)

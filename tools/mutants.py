@@ -82,9 +82,12 @@ def copy_tree(scratch):
 
 
 def failed_tests(build):
-    # ctest names the tests that failed, one per line, after its summary.
-    result = run(['ctest', '--timeout', '120', '-j2'], cwd=build, timeout=3600)
-    return re.findall(r'^\s*\d+ - (\S+) \(', result.stdout, re.M)
+    # ctest names the tests that failed, one per line, after its summary;
+    # Qt Test names each failing function in their output.
+    result = run(['ctest', '--timeout', '120', '-j2', '--output-on-failure'], cwd=build, timeout=3600)
+    tests = re.findall(r'^\s*\d+ - (\S+) \(', result.stdout, re.M)
+    functions = sorted(set(re.findall(r'FAIL!\s*:\s*(\w+::\w+)\(', result.stdout, re.M)))
+    return tests + (['(' + ' '.join(functions) + ')'] if functions else [])
 
 
 def main():
