@@ -20,7 +20,6 @@ struct Copy : Player {
     {
         form->setGameDiscovery(&discovery);
     }
-    void choose(int item) { form->mnusubGame[item]->trigger(); }
     const InputChoices &box() const { return *toolkit.openChoices; }
 };
 

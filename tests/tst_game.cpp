@@ -54,7 +54,7 @@ struct Command {
     QString labels; // Label1|Label2, right after the command
     QString open;   // what listens (l) and connects (c) then
     QString told = {}; // how the one report begins
-    bool portTaken = false;
+    enum { Free, Silent, Closing } port = Free; // what listens where the window connects and waits
 };
 
 } // namespace
@@ -97,20 +97,16 @@ private slots:
         const QList<QAction *> bar = form.menuBar()->actions();
         QCOMPARE(bar.mid(1), (QList<QAction *>{form.mnuComMove, form.mnuAbout}));
         QCOMPARE(bar[0]->text() + bar[1]->text() + bar[2]->text(), QStringLiteral("&Game&ComMove&About"));
-    }
 
-    void pictures()
-    {
-        FakeToolkit toolkit;
-        Form1 form(toolkit);
-        const QList<const Picture *> all{&form.X,     &form.O,     &form.PicEmpty, &form.Xrtlb, &form.Xctcb, &form.Xrblt,
-                                         &form.Xrmlm, &form.Ortlb, &form.Octcb,    &form.Orblt, &form.Ormlm};
+        // Eleven pictures, one of each, 42 x 42 at any pixel ratio.
+        const QList<const Picture *> struck{&form.Xrmlm, &form.Xctcb, &form.Xrtlb, &form.Xrblt,
+                                            &form.Ormlm, &form.Octcb, &form.Ortlb, &form.Orblt};
         QSet<qint32> handles;
-        for (const Picture *picture : all) {
+        for (const Picture *picture : struck + QList<const Picture *>{&form.X, &form.O, &form.PicEmpty}) {
             QCOMPARE(picture->pixmap().deviceIndependentSize(), QSizeF(42, 42));
             handles.insert(picture->Handle());
         }
-        QCOMPARE(handles.size(), all.size());
+        QCOMPARE(handles.size(), 11);
         // Drawn in the screen's own pixels: not 42 pixels upscaled.
         QCOMPARE(pictures::mark(kelmo::Mark::O, kelmo::Stroke::Rising, 2).size(), QSize(84, 84));
 
@@ -129,8 +125,6 @@ private slots:
         const qreal e = 41.5;
         const QList<std::pair<QPointF, QPointF>> ends{
             {{0.5, 21}, {e, 21}}, {{21, 0.5}, {21, e}}, {{0.5, 0.5}, {e, e}}, {{0.5, e}, {e, 0.5}}};
-        const QList<const Picture *> struck{&form.Xrmlm, &form.Xctcb, &form.Xrtlb, &form.Xrblt,
-                                            &form.Ormlm, &form.Octcb, &form.Ortlb, &form.Orblt};
         for (int i = 0; i < 8; ++i) {
             for (QPointF p : {ends[i % 4].first, ends[i % 4].second})
                 QVERIFY(at(form.X, p.x(), p.y()) == 'w' && at(*struck[i], p.x(), p.y()) == (i < 4 ? 'b' : 'r'));
@@ -285,8 +279,12 @@ private slots:
         row("Connect from waiting", {"wait", connect, cleared, connect, "gxfp", connecting, "c", refused});
         row("Connect, cancelled", {"two", connect, cleared, connect, "gxf", connecting, "",
                                    "Cannot connect to an opponent: no address was given."});
-        row("Waiting where nothing can listen", {"two", wait, "....X....", two, "gf", "|", "",
-                                                 "Cannot wait for an opponent on port ", true});
+        row("Connect to a host that never greets", {"two", connect, cleared, connect, "gxf", connecting, "c",
+                                                    "No greeting came from 127.0.0.1 within 1 second: it is busy", Command::Silent});
+        row("Connect to a host that closes at once", {"two", connect, cleared, connect, "gxf", connecting, "c",
+                                                      "127.0.0.1 is busy with another game", Command::Closing});
+        row("Waiting where the port is taken", {"two", wait, "....X....", two, "gf", "|", "",
+                                                  "Cannot wait for an opponent on port ", Command::Silent});
         row("Normal Mode heading", {"two", Form1::NormalModeHeading, "....X....", two, "gf", "|", ""});
         row("Network Mode heading", {"wait", Form1::NetworkModeHeading, "....X....", wait, "gfp", waiting, "l"});
     }
@@ -313,8 +311,11 @@ private slots:
         if (command.told.startsWith("Cannot connect to an opponent"))
             toolkit.defaultAnswer.clear();
         toolkit.messages.clear();
+        form.setGreetingTimeout(100);
         QTcpServer holder;
-        QVERIFY(!command.portTaken || holder.listen(QHostAddress::Any, freePort));
+        QVERIFY(command.port == Command::Free || holder.listen(QHostAddress::Any, freePort));
+        if (command.port == Command::Closing)
+            connect(&holder, &QTcpServer::newConnection, this, [&] { holder.nextPendingConnection()->close(); });
 
         form.mnusubGame[command.item]->trigger();
         QCOMPARE(textFromBoard(form.board()), command.after);

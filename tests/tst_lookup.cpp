@@ -33,8 +33,6 @@ private slots:
         QTest::addColumn<int>("word");
         QTest::addColumn<int>("high");
         QTest::addColumn<int>("low");
-        QTest::newRow("version 1.1") << 0x0101 << 1 << 1;
-        QTest::newRow("version 1.0") << 0x0001 << 0 << 1;
         QTest::newRow("largest positive") << 32767 << 127 << 255;
         // Signed words: the quotient truncates toward zero before the mask.
         QTest::newRow("minus one") << -1 << 0 << 255;

@@ -16,7 +16,7 @@ private slots:
     void talk()
     {
         Winsock listener, server;
-        watch(listener);
+        QSignalSpy reports(&listener, &Winsock::ErrorOccurred);
         connect(&listener, &Winsock::ConnectionRequest, &server, &Winsock::Accept);
         listener.setLocalPort(0);
         listener.Listen();
@@ -42,21 +42,26 @@ private slots:
         QVERIFY(reports.isEmpty());
     }
 
-    void oneArrivalAtATime()
+    // Arrivals wait their turn. The first is left waiting, as while the
+    // window shows a dialog, and handed over again later; its handler then
+    // waits in an event loop of its own, as a dialog does, while more data
+    // comes in: no second DataArrival starts inside it, and what came
+    // meanwhile is raised once the handler is done. A peer that then sends
+    // byte after byte while nothing is taken fills at most kMaxArrivals
+    // arrivals, also when it leaves; the rest waits with the socket and the
+    // system, and comes once those have been taken.
+    void arrivalsWaitTheirTurn()
     {
         QTcpServer opponent;
+        QVERIFY(opponent.listen(QHostAddress::LocalHost));
         Winsock client;
-        QTcpSocket *peer = nullptr;
-        connectClient(opponent, client, peer);
+        client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
+        QTRY_VERIFY(client.state() == Winsock::State::Connected && opponent.hasPendingConnections());
+        QTcpSocket *peer = opponent.nextPendingConnection();
 
-        // The first arrival is left waiting, as while the window shows a
-        // dialog, and handed over again later. Its handler then waits in an
-        // event loop of its own, as a dialog does, while more data comes in: no
-        // second DataArrival starts inside it, and what came meanwhile is
-        // raised once the handler is done.
         int depth = 0, deepest = 0, calls = 0;
         QStringList taken;
-        connect(&client, &Winsock::DataArrival, this, [&] {
+        const auto nesting = connect(&client, &Winsock::DataArrival, this, [&] {
             deepest = std::max(deepest, ++depth);
             if (++calls > 1)
                 taken.append(client.GetData());
@@ -71,17 +76,8 @@ private slots:
         client.redeliver();
         QTRY_COMPARE(taken, (QStringList{"3", "4"}));
         QCOMPARE(deepest, 1);
-    }
 
-    // A peer that sends byte after byte while nothing is taken fills at most
-    // kMaxArrivals arrivals, also when it leaves; the rest waits with the
-    // socket and the system, and comes once those have been taken.
-    void waitingArrivalsAreBounded()
-    {
-        QTcpServer opponent;
-        Winsock client;
-        QTcpSocket *peer = nullptr;
-        connectClient(opponent, client, peer);
+        disconnect(nesting);
         peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         for (qsizetype i = 1; i <= Winsock::kMaxArrivals; ++i) {
             peer->write("5");
@@ -94,7 +90,7 @@ private slots:
         QTRY_COMPARE(client.state(), Winsock::State::Closing);
         QCOMPARE(client.waitingArrivals(), Winsock::kMaxArrivals);
 
-        QStringList taken;
+        taken.clear();
         connect(&client, &Winsock::DataArrival, this, [&] { taken.append(client.GetData()); });
         connect(&client, &Winsock::Closed, this, [&] { taken.append(QStringLiteral("closed")); });
         client.redeliver();
@@ -126,23 +122,21 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(bool, closed);
         Winsock object;
-        watch(object);
+        QSignalSpy reports(&object, &Winsock::ErrorOccurred);
         object.setConnectTimeout(1000);
-        QTcpServer holder;
+        QTcpServer holder; // what listens where the object listens or connects
+        holder.setListenBacklogSize(0);
         QVERIFY(holder.listen(QHostAddress::Any));
         const quint16 port = holder.serverPort();
-        // A listener that accepts nothing and whose queue is full: the system
-        // drops further attempts unanswered.
-        QTcpServer full;
         QTcpSocket fillers[4];
         if (operation == "full") {
-            full.setListenBacklogSize(0);
-            QVERIFY(full.listen(QHostAddress::LocalHost));
-            full.pauseAccepting();
+            // Accepting nothing, its queue full: the system drops further
+            // attempts unanswered.
+            holder.pauseAccepting();
             for (QTcpSocket &filler : fillers)
-                filler.connectToHost(QHostAddress::LocalHost, full.serverPort());
+                filler.connectToHost(QHostAddress::LocalHost, port);
             QTRY_COMPARE(fillers[0].state(), QAbstractSocket::ConnectedState);
-            object.Connect(QStringLiteral("127.0.0.1"), full.serverPort());
+            object.Connect(QStringLiteral("127.0.0.1"), port);
         } else if (operation == "listen") {
             object.setLocalPort(port);
             object.Listen();
@@ -163,7 +157,8 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(reports.size(), 1, 5000);
         QCoreApplication::processEvents();
         QCOMPARE(reports.size(), closed ? 0 : 1);
-        QVERIFY2(closed || reports.first().startsWith(expected), qPrintable(reports.value(0)));
+        const QString report = reports.value(0).value(0).toString();
+        QVERIFY2(closed || report.startsWith(expected), qPrintable(report));
         QCOMPARE(object.state(), Winsock::State::Closed);
 
         // The object is still usable.
@@ -174,45 +169,18 @@ private slots:
         QTRY_COMPARE(object.state(), Winsock::State::Connected);
     }
 
-    void listenFailureNamesTheRemedy_data()
-    {
-        QTest::addColumn<int>("port");
-        QTest::addColumn<int>("error");
-        QTest::addColumn<bool>("remedy");
-        QTest::newRow("a privileged port") << 1007 << int(QAbstractSocket::SocketAccessError) << true;
-        QTest::newRow("a taken port") << 1007 << int(QAbstractSocket::AddressInUseError) << false;
-        QTest::newRow("refused above 1023") << 2007 << int(QAbstractSocket::SocketAccessError) << false;
-    }
-
+    // Only a refused privileged port names the remedies.
     void listenFailureNamesTheRemedy()
     {
-        QFETCH(int, port);
-        QFETCH(int, error);
-        const QString text = Winsock::listenFailureText(quint16(port), QAbstractSocket::SocketError(error),
-                                                        QStringLiteral("Denied"), QStringLiteral("/opt/games/kelmo"));
-        QVERIFY2(text.startsWith(QStringLiteral("Cannot wait for an opponent on port %1: ").arg(port)), qPrintable(text));
-        QTEST(text.contains("sudo setcap cap_net_bind_service=+ep /opt/games/kelmo")
-                  && text.contains("sudo sysctl net.ipv4.ip_unprivileged_port_start=1007"),
-              "remedy");
-    }
-
-private:
-    // `client` connected to a raw `peer` that `opponent` accepted.
-    static void connectClient(QTcpServer &opponent, Winsock &client, QTcpSocket *&peer)
-    {
-        QVERIFY(opponent.listen(QHostAddress::LocalHost));
-        client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
-        QTRY_COMPARE(client.state(), Winsock::State::Connected);
-        QTRY_VERIFY(opponent.hasPendingConnections());
-        peer = opponent.nextPendingConnection();
-    }
-
-    // Every failure the watched objects report, in order.
-    QStringList reports;
-    void watch(Winsock &object)
-    {
-        reports.clear();
-        connect(&object, &Winsock::ErrorOccurred, this, [this](const QString &text) { reports.append(text); });
+        const auto text = [](quint16 port, QAbstractSocket::SocketError error) {
+            return Winsock::listenFailureText(port, error, QStringLiteral("Denied"), QStringLiteral("/opt/games/kelmo"));
+        };
+        const QString refused = text(1007, QAbstractSocket::SocketAccessError);
+        QVERIFY2(refused.startsWith(QStringLiteral("Cannot wait for an opponent on port 1007: ")), qPrintable(refused));
+        QVERIFY(refused.contains(QStringLiteral("sudo setcap cap_net_bind_service=+ep /opt/games/kelmo"))
+                && refused.contains(QStringLiteral("sudo sysctl net.ipv4.ip_unprivileged_port_start=1007")));
+        QVERIFY(!text(1007, QAbstractSocket::AddressInUseError).contains(QStringLiteral("sudo")));
+        QVERIFY(!text(2007, QAbstractSocket::SocketAccessError).contains(QStringLiteral("sudo")));
     }
 };
 
