@@ -53,10 +53,13 @@ struct Model {
     QString board = QStringLiteral(".........");
     bool xTurn = true, gameOn = true, firstMove = true, firstData = false;
     QString hostName, label1;
-    bool greeted = false;      // the peer on this connection has greeted
-    bool continuing = false;   // pieces after a greeting may continue it
-    bool greetingOpen = false; // nothing but greeting has come since it
-    QByteArray greeting;       // as received so far
+    bool continuing = false; // pieces after a greeting may continue it
+    // What the connection has seen, kept from one input to the next.
+    struct Peer {
+        bool greeted = false;      // it has greeted
+        bool greetingOpen = false; // nothing but greeting has come since
+        QByteArray greeting;       // as received so far
+    } peer;
     char lastMover = ' ';      // 'U'(s), 'O'(pponent) or nobody
     QByteArray sent;           // what the window must have sent the peer
     int boxes = 0;             // message boxes shown
@@ -98,7 +101,7 @@ struct Model {
     void showGreeting()
     {
         QString shown;
-        for (char byte : greeting) {
+        for (char byte : peer.greeting) {
             if (QChar::fromLatin1(byte).isPrint() && shown.size() < 255)
                 shown += QChar::fromLatin1(byte);
         }
@@ -110,15 +113,15 @@ struct Model {
         const auto all = [&](auto test) { return std::all_of(bytes.begin(), bytes.end(), test); };
         if (firstData) {
             clear(); // a new opponent: the board starts empty
-            greeting = bytes;
+            peer.greeting = bytes;
             firstData = false;
-            greeted = greetingOpen = true;
+            peer.greeted = peer.greetingOpen = true;
             return showGreeting();
         }
-        greetingOpen = greetingOpen && continuing && !bytes.isEmpty()
+        peer.greetingOpen = peer.greetingOpen && continuing && !bytes.isEmpty()
             && all([](char c) { return std::isalnum(uchar(c)) || c == '-' || c == '.' || c == '_'; });
-        if (greetingOpen) {
-            greeting += bytes;
+        if (peer.greetingOpen) {
+            peer.greeting += bytes;
             return showGreeting();
         }
         // Only digits make messages; anything else drops the whole arrival.
@@ -150,21 +153,21 @@ struct Model {
 
     void leave()
     {
-        if (greeted) {
+        if (peer.greeted) {
             tell(departureTold);
             label1 = waitingSide ? hostName + QStringLiteral(" Waiting...") : QString();
         } else if (!waitingSide) {
             ++boxes; // the host is busy, or no Kelmo game
             label1.clear();
         }
-        greeted = greetingOpen = false;
+        peer.greeted = peer.greetingOpen = false;
         lastMover = ' ';
     }
 
     void click(int cell)
     {
         playerActs();
-        if (!greeted) {
+        if (!peer.greeted) {
             ++boxes; // "No opponent is connected yet."
             return;
         }
@@ -182,7 +185,7 @@ struct Model {
     {
         playerActs();
         clear();
-        if (greeted)
+        if (peer.greeted)
             sent += '9';
     }
 };
@@ -193,8 +196,7 @@ struct Side {
     std::unique_ptr<Form1> form;
     Winsock *connection = nullptr;
     std::unique_ptr<QTcpSocket> peer;
-    bool greeted = false, greetingOpen = false;
-    QByteArray greeting;
+    Model::Peer kept;
 };
 
 struct Harness {
@@ -240,7 +242,7 @@ struct Harness {
         side.peer->setSocketOption(QAbstractSocket::LowDelayOption, 1); // each write an arrival
         waitUntil([&] { return side.peer->bytesAvailable() >= sockets.hostName.size(); }, "greeting");
         side.peer->readAll();
-        side.greeted = false;
+        side.kept = {};
     }
 };
 
@@ -299,7 +301,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A fresh game on both boards; the peer drops the "9" the window sent.
     form.mnusubGame_Click(Form1::New);
     form.FirstData = data[0] & 2;
-    if (side.greeted) {
+    if (side.kept.greeted) {
         waitUntil([&] { return side.peer->bytesAvailable() >= 1; }, "New sent");
         if (side.peer->readAll() != "9")
             fail("New sent something other than 9");
@@ -309,10 +311,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Model model;
     model.waitingSide = &side == &h.waiting;
     model.firstData = form.FirstData;
-    model.greeted = side.greeted;
+    model.peer = side.kept;
     model.continuing = data[0] & 4;
-    model.greetingOpen = side.greetingOpen;
-    model.greeting = side.greeting;
     model.hostName = form.HostName;
     model.label1 = form.Label1->text();
     QByteArray received;
@@ -335,7 +335,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             waitUntil([&] { return side.connection->state() == Winsock::State::Closed; }, "departure handled");
             if (!bytes.isEmpty())
                 model.arrival(bytes);
-            const bool toldLeaving = model.greeted && !model.departureTold;
+            const bool toldLeaving = model.peer.greeted && !model.departureTold;
             model.leave();
             waitUntil([&] { return h.toolkit.messages.size() >= model.boxes; }, "departure told");
             if (toldLeaving && boardWhenLeftTold != model.board)
@@ -373,9 +373,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (h.discovery.published.has_value() == h.waiting.form->opponentPresent())
             fail("the waiting game is offered while an opponent is there, or not offered while none is");
     }
-    side.greeted = model.greeted;
-    side.greetingOpen = model.greetingOpen;
-    side.greeting = model.greeting;
+    side.kept = model.peer;
     h.toolkit.onMessage = nullptr;
     return 0;
 }

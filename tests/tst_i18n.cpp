@@ -9,6 +9,7 @@
 #include "game/form1.h"
 #include "testmain.h"
 
+#include <QDir>
 #include <QMenuBar>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -39,7 +40,7 @@ private slots:
     }
 
     // Under C and English each is the game's own English, letter for
-    // letter; every catalogue translates it.
+    // letter; every catalogue built in translates it.
     void everyText()
     {
         QFETCH(QString, context);
@@ -47,10 +48,12 @@ private slots:
         const QByteArray c = context.toUtf8(), s = source.toUtf8();
         if (QLocale().language() != QLocale::German)
             QCOMPARE(QCoreApplication::translate(c, s), source);
-        for (const char *language : {"de", "fr", "es", "it", "pt_BR", "nl", "pl", "ru", "ja", "zh_CN"}) {
+        const QStringList catalogues = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("kelmo_*.qm")});
+        QVERIFY(catalogues.size() >= 10);
+        for (const QString &file : catalogues) {
             QTranslator catalogue;
-            QVERIFY(catalogue.load(QStringLiteral(":/i18n/kelmo_%1").arg(QLatin1String(language))));
-            QVERIFY2(!catalogue.translate(c, s).isEmpty(), language);
+            QVERIFY(catalogue.load(QStringLiteral(":/i18n/") + file));
+            QVERIFY2(!catalogue.translate(c, s).isEmpty(), qPrintable(file));
         }
     }
 
