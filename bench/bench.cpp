@@ -226,6 +226,10 @@ int main(int argc, char *argv[])
     Form1 waiting(toolkit, 0, &sockets);
     waiting.mnusubGame_Click(Form1::WaitingForConnection);
     Form1 connecting(toolkit, waiting.wsListen->listeningPort(), &sockets);
+    // The bench moves at once after the greetings, as no person could: that
+    // is not to be taken as more of the greeting.
+    for (Form1 *form : {&waiting, &connecting})
+        form->setGreetingWindow(std::chrono::milliseconds(0));
     connecting.mnusubGame_Click(Form1::ConnectToOpponent);
     runUntil([&] { return !waiting.FirstData && !connecting.FirstData; });
     connecting.move(300, 0);
