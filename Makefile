@@ -16,8 +16,9 @@ PACKAGES := cmake g++ make qt6-base-dev libavahi-client-dev pkgconf qt6-tools-de
 # freedesktop validators, and switch accessibility on through Qt's private
 # platform interface to see the events a screen reader gets. The discovery
 # tests run Avahi daemons on system buses of their own (dbus) in network
-# namespaces (unshare and nsenter from util-linux, ip from iproute2).
-TEST_PACKAGES := desktop-file-utils appstream qt6-base-private-dev avahi-daemon dbus iproute2 util-linux
+# namespaces (unshare and nsenter from util-linux, ip from iproute2), and
+# stop and wake them with pkill (procps).
+TEST_PACKAGES := desktop-file-utils appstream qt6-base-private-dev avahi-daemon dbus iproute2 util-linux procps
 # dpkg-shlibdeps works out the Debian package's library dependencies, and
 # CPack runs file to find the programs among the packed files.
 PACKAGE_PACKAGES := dpkg-dev file

@@ -5,7 +5,6 @@
 #include "about/form2.h"
 #include "net/gamediscovery.h"
 
-#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -145,8 +144,8 @@ void Form1::mnusubGame_Click(int Index)
 }
 
 // Asks for the opponent's address. While the box is open, the games found
-// on the local network are offered in it as "alpha (192.168.1.5)"; with
-// exactly one found, its address is the text offered.
+// on the local network are listed in it, each by its name and address;
+// with exactly one found, its address is the text offered.
 QString Form1::chooseOpponent()
 {
     const QString prompt = tr("Input IP Address to Connect");
@@ -155,21 +154,21 @@ QString Form1::chooseOpponent()
     if (!discovery)
         return inputBox(prompt, nothingFound);
     InputChoices choices;
-    QHash<QString, QString> addressOf; // every entry offered, to the address it stands for
+    choices.listName = tr("Games found on the local network");
+    choices.nameHeading = tr("Game");
+    choices.textHeading = tr("Address");
     const auto offer = [&] {
-        QStringList entries;
-        for (const FoundGame &game : discovery->games()) {
-            entries.append(QStringLiteral("%1 (%2)").arg(GameDiscovery::hostOfGame(game.name), game.address));
-            addressOf.insert(entries.last(), game.address);
-        }
-        choices.set(entries, entries.size() == 1 ? discovery->games().first().address : nothingFound);
+        QList<InputEntry> entries;
+        for (const FoundGame &game : discovery->games())
+            entries.append({game.name, game.address});
+        choices.set(entries, entries.size() == 1 ? entries.first().text : nothingFound);
     };
     QObject::connect(discovery, &GameDiscovery::gamesChanged, &choices, offer);
     discovery->startBrowsing();
     offer();
     const QString answer = inputBox(prompt, choices.offered(), &choices);
     discovery->stopBrowsing();
-    return addressOf.value(answer, answer);
+    return answer;
 }
 
 void Form1::mnuComMove_Click()

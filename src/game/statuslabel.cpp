@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QStyle>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -65,8 +66,10 @@ bool StatusLabel::event(QEvent *event)
         return QLabel::event(event);
     // A shortened line shows itself whole in its tooltip.
     const QString shown = fitted(text(), fontMetrics(), contentsRect().width());
+    // The tooltip would read markup: the text goes in as plain text.
     if (shown != text())
-        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
+                           Qt::convertFromPlainText(text(), Qt::WhiteSpaceNoWrap), this);
     else
         QToolTip::hideText();
     return true;

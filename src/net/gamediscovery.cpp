@@ -3,10 +3,30 @@
 #include <QHostAddress>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace {
 
 const QString kNamePrefix = QStringLiteral("Kelmo on ");
+
+// Characters that would break the line, or that show nothing but can hide
+// or turn text around: controls, format characters (bidi controls,
+// zero-width characters), line and paragraph separators, and code points
+// with no character.
+bool breaksLine(char32_t c)
+{
+    const QChar::Category category = QChar::category(c);
+    return QChar::isSpace(c) || category == QChar::Other_Control || category == QChar::Separator_Line
+        || category == QChar::Separator_Paragraph;
+}
+
+bool invisible(char32_t c)
+{
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Other_Format || category == QChar::Other_NotAssigned
+        || category == QChar::Other_PrivateUse || category == QChar::Other_Surrogate;
+}
 
 } // namespace
 
@@ -15,23 +35,48 @@ QString GameDiscovery::gameName(const QString &hostName)
     return hostName.isEmpty() ? QStringLiteral("Kelmo") : kNamePrefix + hostName;
 }
 
-QString GameDiscovery::hostOfGame(const QString &name)
+QString GameDiscovery::shownName(const QString &name)
 {
-    return name.startsWith(kNamePrefix) ? name.mid(kNamePrefix.size()) : name;
+    const QString host = name.startsWith(kNamePrefix) ? name.mid(kNamePrefix.size()) : name;
+    QList<char32_t> shown;
+    bool blank = false;
+    for (char32_t c : host.toUcs4()) {
+        if (breaksLine(c)) {
+            blank = !shown.isEmpty();
+        } else if (!invisible(c)) {
+            if (std::exchange(blank, false))
+                shown.append(U' ');
+            shown.append(c);
+        }
+    }
+    if (shown.size() > kMaxShownName) {
+        shown.resize(kMaxShownName - 1);
+        shown.append(U'\u2026');
+    }
+    return QString::fromUcs4(shown.constData(), shown.size());
 }
 
 void GameDiscovery::setGames(const QList<FoundGame> &sightings)
 {
-    QList<FoundGame> games;
+    QList<FoundGame> named; // one per announced name
     for (const FoundGame &sighting : sightings) {
-        const auto same = std::find_if(games.begin(), games.end(),
+        const auto same = std::find_if(named.begin(), named.end(),
                                        [&](const FoundGame &game) { return game.name == sighting.name; });
-        if (same == games.end())
-            games.append(sighting);
+        if (same == named.end())
+            named.append(sighting);
         else if (QHostAddress(same->address).isLoopback())
             same->address = sighting.address;
     }
-    std::sort(games.begin(), games.end(), [](const FoundGame &a, const FoundGame &b) { return a.name < b.name; });
+    QList<FoundGame> games;
+    for (const FoundGame &game : named)
+        games.append({shownName(game.name), game.address});
+    std::sort(games.begin(), games.end(), [](const FoundGame &a, const FoundGame &b) {
+        return std::tie(a.name, a.address) < std::tie(b.name, b.address);
+    });
+    // Names that differ only in what is not shown would read the same.
+    games.erase(std::unique(games.begin(), games.end()), games.end());
+    if (games.size() > kMaxGames)
+        games.resize(kMaxGames);
     if (games == m_games)
         return;
     m_games = std::move(games);

@@ -1,12 +1,9 @@
 #include "toolkit/qttoolkit.h"
 
+#include "toolkit/inputbox.h"
 #include "toolkit/placement.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
@@ -58,41 +55,11 @@ void QtToolkit::messageBox(const QString &text, Icon icon, const QString &title)
 
 QString QtToolkit::inputBox(const QString &prompt, const QString &offered, const InputChoices *choices)
 {
-    QInputDialog dialog(playersWindow());
-    dialog.setWindowTitle(kAppTitle);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(offered);
-    if (choices) {
-        // Without entries the box keeps its plain text field; with some it
-        // becomes an editable list of them.
-        dialog.setComboBoxEditable(true);
-        QString lastOffered = offered;
-        const auto follow = [&] {
-            const QString text = dialog.textValue();
-            const bool untouched = text == lastOffered;
-            QWidget *focus = dialog.focusWidget();
-            const bool typing = dialog.isVisible() && focus && !qobject_cast<QAbstractButton *>(focus);
-            dialog.setComboBoxItems(choices->entries());
-            dialog.setTextValue(untouched ? choices->offered() : text);
-            lastOffered = choices->offered();
-            // The field may have been swapped for the list, or back: the
-            // player goes on in whichever shows, and types over what is
-            // offered, as in the plain box.
-            QLineEdit *field = choices->entries().isEmpty()
-                                   ? dialog.findChild<QLineEdit *>({}, Qt::FindDirectChildrenOnly)
-                                   : dialog.findChild<QComboBox *>({}, Qt::FindDirectChildrenOnly)->lineEdit();
-            if (typing)
-                field->setFocus();
-            if (untouched)
-                field->selectAll();
-        };
-        follow();
-        QObject::connect(choices, &InputChoices::changed, &dialog, follow);
-    }
-    placeClearOfPlayersWindow(dialog);
-    if (dialog.exec() != QDialog::Accepted)
+    InputBox box(prompt, offered, choices, playersWindow());
+    placeClearOfPlayersWindow(box);
+    if (box.exec() != QDialog::Accepted)
         return {};
-    return dialog.textValue();
+    return box.text();
 }
 
 void QtToolkit::showModal(QDialog &dialog)

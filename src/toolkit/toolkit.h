@@ -2,20 +2,33 @@
 
 #include <QObject>
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 class QDialog;
 
-// What an input box offers: entries to choose from, and the text put in the
-// box. Both may change while the box is open.
+// One entry an input box offers: a name, and the text it stands for.
+struct InputEntry {
+    QString name;
+    QString text;
+    bool operator==(const InputEntry &) const = default;
+};
+
+// What an input box offers while it is open: entries to choose from, and
+// the text put in the box. Both may change meanwhile.
 class InputChoices : public QObject
 {
     Q_OBJECT
 
 public:
-    const QStringList &entries() const { return m_entries; }
+    // What the list of entries is called, and the headings of its columns.
+    QString listName;
+    QString nameHeading;
+    QString textHeading;
+
+    const QList<InputEntry> &entries() const { return m_entries; }
     const QString &offered() const { return m_offered; }
-    void set(const QStringList &entries, const QString &offered)
+    void set(const QList<InputEntry> &entries, const QString &offered)
     {
         if (entries == m_entries && offered == m_offered)
             return;
@@ -28,7 +41,7 @@ signals:
     void changed();
 
 private:
-    QStringList m_entries;
+    QList<InputEntry> m_entries;
     QString m_offered;
 };
 
@@ -47,9 +60,10 @@ public:
     // Modal, with an OK button only. An empty title shows kAppTitle.
     virtual void messageBox(const QString &text, Icon icon = Icon::None,
                             const QString &title = {}) = 0;
-    // Modal, with OK and Cancel. Cancel gives the empty text. With
-    // `choices`, the text can also be chosen from its entries, which the box
-    // follows while open; so does the text, until the player changes it.
+    // Modal, with OK and Cancel. OK gives exactly the text in the box,
+    // Cancel the empty text. With `choices`, the box also lists their
+    // entries while there are some, and choosing one puts its text in the
+    // box; the text follows what is offered until the player touches it.
     virtual QString inputBox(const QString &prompt, const QString &offered,
                              const InputChoices *choices = nullptr) = 0;
     // Shows a window modally and returns when it has been closed.
