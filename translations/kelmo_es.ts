@@ -215,15 +215,15 @@ Prueba «%1 --help» para más información.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>POR : Los desarrolladores de Kelmo</translation>
+        <translation>POR: Los desarrolladores de Kelmo</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>CORREO ELECTRÓNICO : kelmo@example.org</translation>
+        <translation>CORREO ELECTRÓNICO: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>URL : kelmo.example.org</translation>
+        <translation>URL: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Prueba «%1 --help» para más información.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Error de Windows Sockets : </translation>
+        <translation>Error de Windows Sockets: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>

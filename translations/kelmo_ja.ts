@@ -215,15 +215,15 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>作者 : Kelmo 開発者一同</translation>
+        <translation>作者: Kelmo 開発者一同</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>メール : kelmo@example.org</translation>
+        <translation>メール: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>ウェブサイト : kelmo.example.org</translation>
+        <translation>ウェブサイト: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Windows Sockets エラー : </translation>
+        <translation>Windows Sockets エラー: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>

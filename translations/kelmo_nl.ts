@@ -215,15 +215,15 @@ Probeer &apos;%1 --help&apos; voor meer informatie.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>DOOR : De Kelmo-ontwikkelaars</translation>
+        <translation>DOOR: De Kelmo-ontwikkelaars</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>E-MAIL : kelmo@example.org</translation>
+        <translation>E-MAIL: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>URL : kelmo.example.org</translation>
+        <translation>URL: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Probeer &apos;%1 --help&apos; voor meer informatie.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Windows Sockets-fout : </translation>
+        <translation>Windows Sockets-fout: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>
