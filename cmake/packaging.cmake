@@ -78,6 +78,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # for the postinst.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libcap2-bin)
+# Wanted but not needed: the Avahi daemon, through which games on the local
+# network are found and announced (without it the address is typed), and
+# Qt's own catalogues, which translate the buttons of the dialogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "avahi-daemon, qt6-translations-l10n")
 # The postinst grants the port capability that the staged install leaves
 # out (see grant-port-capability.cmake).
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${KELMO_PACKAGE_FILES}/postinst)

@@ -11,9 +11,49 @@
 
 #include <QDir>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+namespace {
+
+struct Message
+{
+    QString context, source, translation;
+};
+
+// The messages of a catalogue as its file in translations/ lists them.
+QList<Message> messagesOf(const QString &file)
+{
+    QList<Message> messages;
+    QFile catalogue(QStringLiteral(KELMO_SOURCE_DIR "/translations/") + file);
+    if (!catalogue.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&catalogue);
+    QString context;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            messages.append({context, xml.readElementText(), {}});
+        else if (xml.name() == QLatin1String("translation") && !messages.isEmpty())
+            messages.last().translation = xml.readElementText();
+    }
+    return messages;
+}
+
+// The blanks a text starts and ends with.
+QString blanksAtTheEnds(const QString &text)
+{
+    static const QRegularExpression ends(QStringLiteral("^( *).*?( *)$"), QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = ends.match(text);
+    return match.captured(1) + QLatin1Char('|') + match.captured(2);
+}
+
+} // namespace
 
 class TestTranslations : public QObject
 {
@@ -27,16 +67,10 @@ private slots:
     {
         QTest::addColumn<QString>("context");
         QTest::addColumn<QString>("source");
-        QFile catalogue(QStringLiteral(KELMO_SOURCE_DIR "/translations/kelmo_de.ts"));
-        QVERIFY(catalogue.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&catalogue);
-        QString context;
-        while (xml.readNextStartElement() || !xml.atEnd()) {
-            if (xml.name() == QLatin1String("name"))
-                context = xml.readElementText();
-            else if (const QString source = xml.name() == QLatin1String("source") ? xml.readElementText() : QString(); !source.isEmpty())
-                QTest::addRow("%s: %s", qPrintable(context), qPrintable(source)) << context << source;
-        }
+        const QList<Message> messages = messagesOf(QStringLiteral("kelmo_de.ts"));
+        QVERIFY(!messages.isEmpty());
+        for (const Message &message : messages)
+            QTest::addRow("%s: %s", qPrintable(message.context), qPrintable(message.source)) << message.context << message.source;
     }
 
     // Under C and English each is the game's own English, letter for
@@ -55,6 +89,44 @@ private slots:
             QVERIFY(catalogue.load(QStringLiteral(":/i18n/") + file));
             QVERIFY2(!catalogue.translate(c, s).isEmpty(), qPrintable(file));
         }
+    }
+
+    void catalogueTypography_data()
+    {
+        QTest::addColumn<QString>("file");
+        const QStringList files = QDir(QStringLiteral(KELMO_SOURCE_DIR "/translations")).entryList({QStringLiteral("kelmo_*.ts")});
+        QVERIFY(files.size() >= 10);
+        for (const QString &file : files)
+            QTest::newRow(qPrintable(file)) << file;
+    }
+
+    // In every catalogue a menu caption keeps its one '&', and the window's
+    // texts their blanks at the ends: they indent the menu items, and the
+    // status line finds the state words by them to shorten the host names
+    // around them. A colon has no blank before it, except in French, where
+    // a no-break space keeps it on its word's line.
+    void catalogueTypography()
+    {
+        QFETCH(QString, file);
+        const bool french = file.startsWith(QLatin1String("kelmo_fr"));
+        QStringList faults;
+        const QList<Message> messages = messagesOf(file);
+        QVERIFY(!messages.isEmpty());
+        for (const Message &message : messages) {
+            const QString text = QStringLiteral("\"%1\" as \"%2\": ").arg(message.source, message.translation);
+            if (message.source.count(QLatin1Char('&')) == 1 && message.translation.count(QLatin1Char('&')) != 1)
+                faults << text + QStringLiteral("not one '&'");
+            if (message.context == QLatin1String("Form1") && blanksAtTheEnds(message.source) != blanksAtTheEnds(message.translation))
+                faults << text + QStringLiteral("other blanks at the ends");
+            for (qsizetype at = message.translation.indexOf(QLatin1Char(':')); at > 0; at = message.translation.indexOf(QLatin1Char(':'), at + 1)) {
+                const QChar before = message.translation.at(at - 1);
+                if (french && before != QChar(0x00A0) && before != QChar(0x202F))
+                    faults << text + QStringLiteral("no no-break space before a colon");
+                else if (!french && before.isSpace())
+                    faults << text + QStringLiteral("a blank before a colon");
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     // Under German, the menus, a result and Qt's own buttons are German.

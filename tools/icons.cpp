@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     }
     svg.write(pictures::iconSvg().toUtf8());
 
-    for (int side : {16, 32, 48, 64, 128, 256}) {
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString folder = theme + QStringLiteral("/%1x%1/apps").arg(side);
         const QString file = folder + QLatin1Char('/') + appId + QStringLiteral(".png");
         if (!QDir().mkpath(folder) || !pictures::iconImage(side).save(file)) {

@@ -215,15 +215,15 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>VON : Die Kelmo-Entwickler</translation>
+        <translation>VON: Die Kelmo-Entwickler</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>E-MAIL : kelmo@example.org</translation>
+        <translation>E-MAIL: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>URL : kelmo.example.org</translation>
+        <translation>URL: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Windows-Sockets-Fehler : </translation>
+        <translation>Windows-Sockets-Fehler: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>

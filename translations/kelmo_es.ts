@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Row %1, column %2. Press %3 to play here.</source>
-        <translation>Fila %1, columna %2. Pulse %3 para jugar aquí.</translation>
+        <translation>Fila %1, columna %2. Pulsa %3 para jugar aquí.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -80,7 +80,7 @@ Kelmo también admite las opciones comunes a los programas Qt, como -platform y 
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Pruebe «%1 --help» para más información.
+Prueba «%1 --help» para más información.
 </translation>
     </message>
     <message>
@@ -172,11 +172,11 @@ Pruebe «%1 --help» para más información.
     </message>
     <message>
         <source>Input IP Address to Connect</source>
-        <translation>Introduzca la dirección IP a la que conectarse</translation>
+        <translation>Introduce la dirección IP a la que conectarte</translation>
     </message>
     <message>
         <source>You Win</source>
-        <translation>Ha ganado</translation>
+        <translation>Has ganado</translation>
     </message>
     <message>
         <source>X Win</source>
@@ -192,7 +192,7 @@ Pruebe «%1 --help» para más información.
     </message>
     <message>
         <source>You Lose</source>
-        <translation>Ha perdido</translation>
+        <translation>Has perdido</translation>
     </message>
     <message>
         <source> Connected </source>
@@ -215,15 +215,15 @@ Pruebe «%1 --help» para más información.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>POR : Los desarrolladores de Kelmo</translation>
+        <translation>POR: Los desarrolladores de Kelmo</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>CORREO ELECTRÓNICO : kelmo@example.org</translation>
+        <translation>CORREO ELECTRÓNICO: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>URL : kelmo.example.org</translation>
+        <translation>URL: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Pruebe «%1 --help» para más información.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Error de Windows Sockets : </translation>
+        <translation>Error de Windows Sockets: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>
@@ -257,7 +257,7 @@ Pruebe «%1 --help» para más información.
     <name>MoveExchange</name>
     <message>
         <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>Los dos tableros no están sincronizados. Elija «Nuevo» para volver a empezar en ambos.</translation>
+        <translation>Los dos tableros no están sincronizados. Elige «Nuevo» para volver a empezar en ambos.</translation>
     </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
@@ -328,10 +328,10 @@ Or let every program use ports from %3 up:
 sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
         <translation>los puertos inferiores a 1024 solo pueden usarlos los programas con la capacidad CAP_NET_BIND_SERVICE (%1).
 
-Para concedérsela a Kelmo, ejecute una vez:
+Para concedérsela a Kelmo, ejecuta una vez:
 sudo setcap cap_net_bind_service=+ep %2
 
-O permita que todos los programas usen los puertos a partir del %3:
+O permite que todos los programas usen los puertos a partir del %3:
 sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
     </message>
 </context>

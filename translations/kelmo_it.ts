@@ -215,15 +215,15 @@ Usa «%1 --help» per maggiori informazioni.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>AUTORI : Gli sviluppatori di Kelmo</translation>
+        <translation>AUTORI: Gli sviluppatori di Kelmo</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>E-MAIL : kelmo@example.org</translation>
+        <translation>E-MAIL: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>URL : kelmo.example.org</translation>
+        <translation>URL: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Usa «%1 --help» per maggiori informazioni.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Errore di Windows Sockets : </translation>
+        <translation>Errore di Windows Sockets: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>

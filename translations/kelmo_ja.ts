@@ -73,14 +73,14 @@ Kelmo は -platform や -style など、Qt プログラム共通のオプショ�
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>予期しない引数 &apos;%1&apos; です。</translation>
+        <translation>予期しない引数「%1」です。</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-詳しくは &apos;%1 --help&apos; を実行してください。
+詳しくは「%1 --help」を実行してください。
 </translation>
     </message>
     <message>
@@ -152,7 +152,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>&amp;ComMove</source>
-        <translation>コンピュータの手(&amp;C)</translation>
+        <translation>コンピューターの手(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -215,15 +215,15 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>作者 : Kelmo 開発者一同</translation>
+        <translation>作者: Kelmo 開発者一同</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>メール : kelmo@example.org</translation>
+        <translation>メール: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>ウェブサイト : kelmo.example.org</translation>
+        <translation>ウェブサイト: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Windows Sockets エラー : </translation>
+        <translation>Windows Sockets エラー: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>

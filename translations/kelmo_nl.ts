@@ -61,7 +61,7 @@
         <source>Noughts and crosses for one or two players, or over the network.
 Kelmo also takes the options common to Qt programs, such as -platform and -style.</source>
         <translation>Boter-kaas-en-eieren voor een of twee spelers, of via het netwerk.
-Kelmo accepteert ook de opties die alle Qt-programma&apos;s kennen, zoals -platform en -style.</translation>
+Kelmo accepteert ook de opties die alle Qt-programma’s kennen, zoals -platform en -style.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
@@ -73,14 +73,14 @@ Kelmo accepteert ook de opties die alle Qt-programma&apos;s kennen, zoals -platf
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Onverwacht argument &apos;%1&apos;.</translation>
+        <translation>Onverwacht argument ‘%1’.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
         <translation>%1: %2
-Probeer &apos;%1 --help&apos; voor meer informatie.
+Probeer ‘%1 --help’ voor meer informatie.
 </translation>
     </message>
     <message>
@@ -215,15 +215,15 @@ Probeer &apos;%1 --help&apos; voor meer informatie.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>DOOR : De Kelmo-ontwikkelaars</translation>
+        <translation>DOOR: De Kelmo-ontwikkelaars</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>E-MAIL : kelmo@example.org</translation>
+        <translation>E-MAIL: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>URL : kelmo.example.org</translation>
+        <translation>URL: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Probeer &apos;%1 --help&apos; voor meer informatie.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Windows Sockets-fout : </translation>
+        <translation>Windows Sockets-fout: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>
@@ -326,7 +326,7 @@ sudo setcap cap_net_bind_service=+ep %2
 
 Or let every program use ports from %3 up:
 sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>poorten onder 1024 mogen alleen worden gebruikt door programma&apos;s met de capability CAP_NET_BIND_SERVICE (%1).
+        <translation>poorten onder 1024 mogen alleen worden gebruikt door programma’s met de capability CAP_NET_BIND_SERVICE (%1).
 
 Om die aan Kelmo toe te kennen, voer eenmalig uit:
 sudo setcap cap_net_bind_service=+ep %2

@@ -215,15 +215,15 @@ Polecenie „%1 --help” wyświetli więcej informacji.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>AUTORZY : Twórcy Kelmo</translation>
+        <translation>AUTORZY: Twórcy Kelmo</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>E-MAIL : kelmo@example.org</translation>
+        <translation>E-MAIL: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>URL : kelmo.example.org</translation>
+        <translation>URL: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Polecenie „%1 --help” wyświetli więcej informacji.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Błąd Windows Sockets : </translation>
+        <translation>Błąd Windows Sockets: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>

@@ -215,15 +215,15 @@ Tente “%1 --help” para mais informações.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>POR : Os desenvolvedores do Kelmo</translation>
+        <translation>POR: Os desenvolvedores do Kelmo</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>E-MAIL : kelmo@example.org</translation>
+        <translation>E-MAIL: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>URL : kelmo.example.org</translation>
+        <translation>URL: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Tente “%1 --help” para mais informações.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Erro do Windows Sockets : </translation>
+        <translation>Erro do Windows Sockets: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>

@@ -215,15 +215,15 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>АВТОРЫ : Разработчики Kelmo</translation>
+        <translation>АВТОРЫ: Разработчики Kelmo</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>ЭЛ. ПОЧТА : kelmo@example.org</translation>
+        <translation>ЭЛ. ПОЧТА: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>САЙТ : kelmo.example.org</translation>
+        <translation>САЙТ: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Ошибка Windows Sockets : </translation>
+        <translation>Ошибка Windows Sockets: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>

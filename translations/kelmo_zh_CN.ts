@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -215,15 +215,15 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>作者 : Kelmo 开发者</translation>
+        <translation>作者：Kelmo 开发者</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>电子邮件 : kelmo@example.org</translation>
+        <translation>电子邮件：kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>网址 : kelmo.example.org</translation>
+        <translation>网址：kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +246,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Windows Sockets 错误 : </translation>
+        <translation>Windows Sockets 错误：</translation>
     </message>
     <message>
         <source>Windows Not Responting</source>
@@ -316,7 +316,7 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Cannot wait for an opponent on port %1: </source>
-        <translation>无法在端口 %1 上等待对手: </translation>
+        <translation>无法在端口 %1 上等待对手：</translation>
     </message>
     <message>
         <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
