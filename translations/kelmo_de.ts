@@ -206,6 +206,18 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
         <source>The board is full: a draw.</source>
         <translation>Das Spielfeld ist voll: Unentschieden.</translation>
     </message>
+    <message>
+        <source>Games found on the local network</source>
+        <translation>Im lokalen Netz gefundene Spiele</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

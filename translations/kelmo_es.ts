@@ -206,6 +206,18 @@ Prueba «%1 --help» para más información.
         <source>The board is full: a draw.</source>
         <translation>El tablero está lleno: empate.</translation>
     </message>
+    <message>
+        <source>Games found on the local network</source>
+        <translation>Partidas encontradas en la red local</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -73,19 +73,19 @@ Kelmo accepte aussi les options communes aux programmes Qt, comme -platform et -
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>%1 : %2
-Saisissez « %1 --help » pour plus d’informations.
+        <translation>%1&#xa0;: %2
+Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
 </translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation>Utilisation : %1 [options]</translation>
+        <translation>Utilisation&#xa0;: %1 [options]</translation>
     </message>
 </context>
 <context>
@@ -200,11 +200,23 @@ Saisissez « %1 --help » pour plus d’informations.
     </message>
     <message>
         <source>Status: %1</source>
-        <translation>État : %1</translation>
+        <translation>État&#xa0;: %1</translation>
     </message>
     <message>
         <source>The board is full: a draw.</source>
-        <translation>La grille est pleine : match nul.</translation>
+        <translation>La grille est pleine&#xa0;: match nul.</translation>
+    </message>
+    <message>
+        <source>Games found on the local network</source>
+        <translation>Parties trouvées sur le réseau local</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>
@@ -215,15 +227,15 @@ Saisissez « %1 --help » pour plus d’informations.
     </message>
     <message>
         <source>BY : The Kelmo developers</source>
-        <translation>PAR : Les développeurs de Kelmo</translation>
+        <translation>PAR&#xa0;: Les développeurs de Kelmo</translation>
     </message>
     <message>
         <source>E-MAIL : kelmo@example.org</source>
-        <translation>COURRIEL : kelmo@example.org</translation>
+        <translation>COURRIEL&#xa0;: kelmo@example.org</translation>
     </message>
     <message>
         <source>URL : kelmo.example.org</source>
-        <translation>URL : kelmo.example.org</translation>
+        <translation>URL&#xa0;: kelmo.example.org</translation>
     </message>
     <message>
         <source>OK</source>
@@ -246,7 +258,7 @@ Saisissez « %1 --help » pour plus d’informations.
     </message>
     <message>
         <source>Windows Sockets Error : </source>
-        <translation>Erreur Windows Sockets : </translation>
+        <translation>Erreur Windows Sockets&#xa0;: </translation>
     </message>
     <message>
         <source>Windows Not Responting</source>
@@ -257,15 +269,15 @@ Saisissez « %1 --help » pour plus d’informations.
     <name>MoveExchange</name>
     <message>
         <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>Les deux grilles ne sont plus synchronisées. Choisissez « Nouvelle partie » pour recommencer sur les deux.</translation>
+        <translation>Les deux grilles ne sont plus synchronisées. Choisissez «&#xa0;Nouvelle partie&#xa0;» pour recommencer sur les deux.</translation>
     </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
-        <translation>Aucun message d’accueil reçu de %1 en %2 seconde : il est occupé par une autre partie, ou ce n’est pas un jeu Kelmo.</translation>
+        <translation>Aucun message d’accueil reçu de %1 en %2 seconde&#xa0;: il est occupé par une autre partie, ou ce n’est pas un jeu Kelmo.</translation>
     </message>
     <message>
         <source>No greeting came from %1 within %2 seconds: it is busy with another game, or is not a Kelmo game.</source>
-        <translation>Aucun message d’accueil reçu de %1 en %2 secondes : il est occupé par une autre partie, ou ce n’est pas un jeu Kelmo.</translation>
+        <translation>Aucun message d’accueil reçu de %1 en %2 secondes&#xa0;: il est occupé par une autre partie, ou ce n’est pas un jeu Kelmo.</translation>
     </message>
     <message>
         <source>%1 is busy with another game, or is not a Kelmo game.</source>
@@ -277,46 +289,46 @@ Saisissez « %1 --help » pour plus d’informations.
     </message>
     <message>
         <source>The connection to the opponent was lost: %1.</source>
-        <translation>La connexion avec l’adversaire a été perdue : %1.</translation>
+        <translation>La connexion avec l’adversaire a été perdue&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>Winsock</name>
     <message>
         <source>Cannot accept the connection: request %1 is not waiting.</source>
-        <translation>Impossible d’accepter la connexion : la demande %1 n’est pas en attente.</translation>
+        <translation>Impossible d’accepter la connexion&#xa0;: la demande %1 n’est pas en attente.</translation>
     </message>
     <message>
         <source>Cannot connect to an opponent: no address was given.</source>
-        <translation>Impossible de se connecter à un adversaire : aucune adresse n’a été indiquée.</translation>
+        <translation>Impossible de se connecter à un adversaire&#xa0;: aucune adresse n’a été indiquée.</translation>
     </message>
     <message>
         <source>Cannot connect to %1: that is not a valid address.</source>
-        <translation>Impossible de se connecter à %1 : ce n’est pas une adresse valide.</translation>
+        <translation>Impossible de se connecter à %1&#xa0;: ce n’est pas une adresse valide.</translation>
     </message>
     <message>
         <source>Cannot connect to %1: no answer within %2 second.</source>
-        <translation>Impossible de se connecter à %1 : aucune réponse en %2 seconde.</translation>
+        <translation>Impossible de se connecter à %1&#xa0;: aucune réponse en %2 seconde.</translation>
     </message>
     <message>
         <source>Cannot connect to %1: no answer within %2 seconds.</source>
-        <translation>Impossible de se connecter à %1 : aucune réponse en %2 secondes.</translation>
+        <translation>Impossible de se connecter à %1&#xa0;: aucune réponse en %2 secondes.</translation>
     </message>
     <message>
         <source>Cannot connect to %1: %2.</source>
-        <translation>Impossible de se connecter à %1 : %2.</translation>
+        <translation>Impossible de se connecter à %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The move was not sent: no opponent is connected.</source>
-        <translation>Le coup n’a pas été envoyé : aucun adversaire n’est connecté.</translation>
+        <translation>Le coup n’a pas été envoyé&#xa0;: aucun adversaire n’est connecté.</translation>
     </message>
     <message>
         <source>The move was not sent: %1.</source>
-        <translation>Le coup n’a pas été envoyé : %1.</translation>
+        <translation>Le coup n’a pas été envoyé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Cannot wait for an opponent on port %1: </source>
-        <translation>Impossible d’attendre un adversaire sur le port %1 : </translation>
+        <translation>Impossible d’attendre un adversaire sur le port %1&#xa0;: </translation>
     </message>
     <message>
         <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
@@ -328,10 +340,10 @@ Or let every program use ports from %3 up:
 sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
         <translation>les ports inférieurs à 1024 ne peuvent être utilisés que par les programmes disposant de la capacité CAP_NET_BIND_SERVICE (%1).
 
-Pour l’accorder à Kelmo, exécutez une fois :
+Pour l’accorder à Kelmo, exécutez une fois&#xa0;:
 sudo setcap cap_net_bind_service=+ep %2
 
-Ou autorisez tous les programmes à utiliser les ports à partir de %3 :
+Ou autorisez tous les programmes à utiliser les ports à partir de %3&#xa0;:
 sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
     </message>
 </context>

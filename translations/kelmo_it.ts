@@ -206,6 +206,18 @@ Usa «%1 --help» per maggiori informazioni.
         <source>The board is full: a draw.</source>
         <translation>La griglia è piena: pareggio.</translation>
     </message>
+    <message>
+        <source>Games found on the local network</source>
+        <translation>Partite trovate sulla rete locale</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -206,6 +206,18 @@ Try &apos;%1 --help&apos; for more information.
         <source>The board is full: a draw.</source>
         <translation>盤面が埋まりました: 引き分けです。</translation>
     </message>
+    <message>
+        <source>Games found on the local network</source>
+        <translation>ローカルネットワークで見つかったゲーム</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -206,6 +206,18 @@ Probeer ‘%1 --help’ voor meer informatie.
         <source>The board is full: a draw.</source>
         <translation>Het bord is vol: gelijkspel.</translation>
     </message>
+    <message>
+        <source>Games found on the local network</source>
+        <translation>Spellen gevonden op het lokale netwerk</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -206,6 +206,18 @@ Polecenie „%1 --help” wyświetli więcej informacji.
         <source>The board is full: a draw.</source>
         <translation>Plansza jest pełna: remis.</translation>
     </message>
+    <message>
+        <source>Games found on the local network</source>
+        <translation>Gry znalezione w sieci lokalnej</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gra</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

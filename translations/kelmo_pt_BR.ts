@@ -206,6 +206,18 @@ Tente “%1 --help” para mais informações.
         <source>The board is full: a draw.</source>
         <translation>O tabuleiro está cheio: empate.</translation>
     </message>
+    <message>
+        <source>Games found on the local network</source>
+        <translation>Partidas encontradas na rede local</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -206,6 +206,18 @@ Try &apos;%1 --help&apos; for more information.
         <source>The board is full: a draw.</source>
         <translation>Поле заполнено: ничья.</translation>
     </message>
+    <message>
+        <source>Games found on the local network</source>
+        <translation>Игры, найденные в локальной сети</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Игра</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

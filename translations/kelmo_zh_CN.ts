@@ -206,6 +206,18 @@ Try &apos;%1 --help&apos; for more information.
         <source>The board is full: a draw.</source>
         <translation>棋盘已满：平局。</translation>
     </message>
+    <message>
+        <source>Games found on the local network</source>
+        <translation>在局域网中找到的游戏</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>游戏</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
