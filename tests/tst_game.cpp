@@ -285,6 +285,8 @@ private slots:
                                                       "127.0.0.1 is busy with another game", Command::Closing});
         row("Waiting where the port is taken", {"two", wait, "....X....", two, "gf", "|", "",
                                                   "Cannot wait for an opponent on port ", Command::Silent});
+        row("Waiting where the port is taken, from connecting", {"connect", wait, "....X....", connect, "gfp", "|", "",
+                                                                 "Cannot wait for an opponent on port ", Command::Silent});
         row("Normal Mode heading", {"two", Form1::NormalModeHeading, "....X....", two, "gf", "|", ""});
         row("Network Mode heading", {"wait", Form1::NetworkModeHeading, "....X....", wait, "gfp", waiting, "l"});
     }
@@ -319,8 +321,13 @@ private slots:
 
         form.mnusubGame[command.item]->trigger();
         QCOMPARE(textFromBoard(form.board()), command.after);
-        QCOMPARE(form.mode(), Form1::Mode(QList{Form1::OnePlayer, Form1::TwoPlayers, Form1::WaitingForConnection,
-                                                Form1::ConnectToOpponent}.indexOf(command.checked)));
+        // Every item's check, not only the mode read from them.
+        QStringList checked;
+        for (const QAction *item : form.mnusubGame) {
+            if (item && item->isChecked())
+                checked.append(item->text().trimmed());
+        }
+        QCOMPARE(checked.join(" + "), form.mnusubGame[command.checked]->text().trimmed());
         QCOMPARE(flagsOf(form), command.flagsAfter);
         QCOMPARE(form.Label1->text() + '|' + form.Label2->text(), command.labels);
         QCOMPARE(QString(form.wsListen->state() == Winsock::State::Listening ? "l" : "")

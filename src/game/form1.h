@@ -140,6 +140,7 @@ private:
     quint16 m_port;
     BoardArea *m_area = nullptr;
     QString m_waitingText;        // the top line while waiting for an opponent
+    QAction *m_modeBefore = nullptr; // the mode item a choice has just unchecked
     int m_openDialogs = 0;        // dialogs of this window now open
     QStringList m_reports;        // connection reports not yet dismissed, the first one showing
     // What came from the network since the player last acted, and is not

@@ -5,8 +5,11 @@
 #include "about/form2.h"
 #include "net/gamediscovery.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <utility>
 
 void Form1::createMenus()
 {
@@ -25,8 +28,19 @@ void Form1::createMenus()
     mnusubGame[NetworkModeHeading] = mnuGame->addAction(tr("Network Mode"));
     mnusubGame[WaitingForConnection] = mnuGame->addAction(tr("  Waiting for Connection"));
     mnusubGame[ConnectToOpponent] = mnuGame->addAction(tr("  Connect to Opponent"));
-    for (GameItem item : {OnePlayer, TwoPlayers, WaitingForConnection, ConnectToOpponent})
-        mnusubGame[item]->setCheckable(true);
+    // Exactly one mode is checked at any time. An item checks itself as it
+    // is chosen, before its handler runs; the one it took the check from is
+    // remembered, to get it back when the mode cannot start.
+    auto *modes = new QActionGroup(this);
+    for (GameItem item : {OnePlayer, TwoPlayers, WaitingForConnection, ConnectToOpponent}) {
+        QAction *action = mnusubGame[item];
+        action->setCheckable(true);
+        modes->addAction(action);
+        connect(action, &QAction::toggled, this, [this, action](bool checked) {
+            if (!checked)
+                m_modeBefore = action;
+        });
+    }
     mnusubGame[OnePlayer]->setChecked(true);
 
     for (int i = 0; i < 10; ++i) {
@@ -63,8 +77,7 @@ Form1::Mode Form1::mode() const
 
 void Form1::setModeChecks(GameItem item)
 {
-    for (GameItem mode : {OnePlayer, TwoPlayers, WaitingForConnection, ConnectToOpponent})
-        mnusubGame[mode]->setChecked(mode == item);
+    mnusubGame[item]->setChecked(true); // the group unchecks the others
 }
 
 // One Player (with the computer) or Two Players: a fresh board, no
@@ -83,6 +96,7 @@ void Form1::startLocalMode(GameItem item, bool withComputer)
 void Form1::mnusubGame_Click(int Index)
 {
     playerActed();
+    QAction *const modeBefore = std::exchange(m_modeBefore, nullptr);
     switch (Index) {
     case New:
         ClearBoard();
@@ -108,8 +122,11 @@ void Form1::mnusubGame_Click(int Index)
     case WaitingForConnection: { // this side plays X
         // When nothing can listen (wsListen says why), the mode stays as it
         // was, with its game and its opponent.
-        if (!startWaiting(m_port))
+        if (!startWaiting(m_port)) {
+            if (modeBefore)
+                modeBefore->setChecked(true);
             break;
+        }
         ClearBoard();
         mnuComMove->setEnabled(false);
         setModeChecks(WaitingForConnection);
@@ -141,6 +158,7 @@ void Form1::mnusubGame_Click(int Index)
     default: // the separators and the two headings
         break;
     }
+    m_modeBefore = nullptr;
 }
 
 // Asks for the opponent's address. While the box is open, the games found
