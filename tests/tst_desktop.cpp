@@ -244,42 +244,51 @@ private slots:
         QVERIFY(pictures::iconSvg().contains(QStringLiteral("<rect ")));
     }
 
+    // The status line shortens the names before they go into its sentence:
+    // ours first, as the player knows it, then the opponent's.
     void longHostNamesKeepTheState_data()
     {
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("ours");
+        QTest::addColumn<QString>("theirs");
         QTest::addColumn<QStringList>("kept"); // what the line must still show
         QTest::addColumn<int>("cuts");
         const QString bob = QStringLiteral("bob-desktop-workstation");
         const QString alice = QStringLiteral("alice-laptop-workstation");
-        QTest::newRow("short enough") << "alpha Connected beta" << QStringList{"alpha Connected beta"} << 0;
-        QTest::newRow("waiting") << bob + " Waiting..." << QStringList{"bob", " Waiting..."} << 1;
-        QTest::newRow("connected, both long") << bob + " Connected " + alice << QStringList{" Connected "} << 2;
-        QTest::newRow("connected, only the opponent long") << "me Connected " + alice << QStringList{"me Connected "} << 1;
-        QTest::newRow("a greeting with markup") << "me Connected <b>x</b><img src=file:///etc/passwd>"
-                                                << QStringList{"me Connected "} << 1;
+        QTest::newRow("short enough") << "%1 Connected %2" << "alpha" << "beta" << QStringList{"alpha Connected beta"} << 0;
+        QTest::newRow("waiting") << "%1 Waiting..." << bob << "" << QStringList{"bob", " Waiting..."} << 1;
+        QTest::newRow("ours shortened, the opponent's whole")
+            << "%1 Connected %2" << "anna-laptop-at-home" << "ben-pc" << QStringList{" Connected ben-pc"} << 1;
+        QTest::newRow("both long") << "%1 Connected %2" << bob << alice << QStringList{" Connected ", "alice"} << 2;
+        QTest::newRow("the opponent's name first in the sentence")
+            << "%2 verbunden mit %1" << bob << "carla-pc" << QStringList{"carla-pc verbunden mit "} << 1;
+        QTest::newRow("a greeting with markup")
+            << "%1 Connected %2" << "me" << "<b>x</b><img src=file:///etc/passwd> and more of it" << QStringList{" Connected <b>x"} << 2;
     }
 
     void longHostNamesKeepTheState()
     {
-        QFETCH(QString, text);
+        QFETCH(QString, sentence);
+        QFETCH(QString, ours);
+        QFETCH(QString, theirs);
         QFETCH(QStringList, kept);
         QFETCH(int, cuts);
         FakeToolkit toolkit;
         Form1 form(toolkit);
         form.show();
-        form.Label1->setText(text);
+        form.Label1->setSentence(sentence, ours, theirs);
+        const QString text = form.Label1->text();
         const int width = form.Label1->contentsRect().width();
-        const QString shown = StatusLabel::fitted(text, form.Label1->fontMetrics(), width);
+        const QString shown = StatusLabel::fitted(sentence, ours, theirs, form.Label1->fontMetrics(), width);
         QVERIFY2(form.Label1->fontMetrics().horizontalAdvance(shown) <= width, qPrintable(shown));
-        QCOMPARE(shown.count(QChar(0x2026)), cuts);
+        QVERIFY2(shown.count(QChar(0x2026)) == cuts, qPrintable(shown));
         for (const QString &part : kept)
             QVERIFY2(shown.contains(part), qPrintable(shown + " lacks " + part));
         // A screen reader reads the whole line; a shortened one is whole in its
-        // tooltip.
+        // tooltip, markup and all, drawn as plain text.
         QCOMPARE(QAccessible::queryAccessibleInterface(form.Label1)->text(QAccessible::Name), text);
         QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), form.Label1->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(form.Label1, &help);
-        // The tooltip reads as the line, markup and all, drawn as plain text.
         QTextDocument tip;
         tip.setHtml(QToolTip::text());
         QCOMPARE(Qt::mightBeRichText(QToolTip::text()) ? tip.toPlainText() : QToolTip::text(), cuts ? text : QString());

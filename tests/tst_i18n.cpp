@@ -100,11 +100,12 @@ private slots:
             QTest::newRow(qPrintable(file)) << file;
     }
 
-    // In every catalogue a menu caption keeps its one '&', and the window's
-    // texts their blanks at the ends: they indent the menu items, and the
-    // status line finds the state words by them to shorten the host names
-    // around them. A colon has no blank before it, except in French, where
-    // a no-break space keeps it on its word's line.
+    // In every catalogue a menu caption keeps its one '&', and the indented
+    // menu items their blanks. No text is a fragment to be glued to another
+    // (no blank at either end but the menu items' indent): a translator must
+    // be able to put the words of a sentence in any order. A colon has no
+    // blank before it, except in French, where a no-break space keeps it on
+    // its word's line.
     void catalogueTypography()
     {
         QFETCH(QString, file);
@@ -118,6 +119,9 @@ private slots:
                 faults << text + QStringLiteral("not one '&'");
             if (message.context == QLatin1String("Form1") && blanksAtTheEnds(message.source) != blanksAtTheEnds(message.translation))
                 faults << text + QStringLiteral("other blanks at the ends");
+            const bool menuItem = message.context == QLatin1String("Form1") && message.source.startsWith(QLatin1String("  "));
+            if (blanksAtTheEnds(message.source) != QLatin1String("|") && !menuItem)
+                faults << text + QStringLiteral("a fragment meant to be glued to another");
             for (qsizetype at = message.translation.indexOf(QLatin1Char(':')); at > 0; at = message.translation.indexOf(QLatin1Char(':'), at + 1)) {
                 const QChar before = message.translation.at(at - 1);
                 if (french && before != QChar(0x00A0) && before != QChar(0x202F))

@@ -159,18 +159,6 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <source> Waiting...</source>
-        <translation> wartet ...</translation>
-    </message>
-    <message>
-        <source>IP Address </source>
-        <translation>IP-Adresse </translation>
-    </message>
-    <message>
-        <source> Connecting</source>
-        <translation> stellt Verbindung her</translation>
-    </message>
-    <message>
         <source>Input IP Address to Connect</source>
         <translation>IP-Adresse zum Verbinden eingeben</translation>
     </message>
@@ -195,10 +183,6 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
         <translation>Sie haben verloren</translation>
     </message>
     <message>
-        <source> Connected </source>
-        <translation> verbunden mit </translation>
-    </message>
-    <message>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -217,6 +201,22 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>%1 Connected %2</source>
+        <translation>%1 verbunden mit %2</translation>
+    </message>
+    <message>
+        <source>%1 Waiting...</source>
+        <translation>%1 wartet ...</translation>
+    </message>
+    <message>
+        <source>IP Address %1</source>
+        <translation>IP-Adresse %1</translation>
+    </message>
+    <message>
+        <source>%1 Connecting</source>
+        <translation>%1 stellt Verbindung her</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
         <translation>Winsock antwortet nicht</translation>
     </message>
     <message>
-        <source>Want Winsock at less = </source>
-        <translation>Winsock benötigt, mindestens = </translation>
-    </message>
-    <message>
         <source>Version Sockets = %1.%2Too Lo</source>
         <translation>Sockets-Version = %1.%2, zu niedrig</translation>
     </message>
     <message>
-        <source>Windows Sockets Error : </source>
-        <translation>Windows-Sockets-Fehler: </translation>
-    </message>
-    <message>
         <source>Windows Not Responting</source>
         <translation>Windows antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = %1</source>
+        <translation>Winsock benötigt, mindestens = %1</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : %1</source>
+        <translation>Windows-Sockets-Fehler: %1</translation>
     </message>
 </context>
 <context>
@@ -327,24 +327,24 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
         <translation>Der Zug wurde nicht gesendet: %1.</translation>
     </message>
     <message>
-        <source>Cannot wait for an opponent on port %1: </source>
-        <translation>Warten auf einen Gegner an Port %1 nicht möglich: </translation>
+        <source>Cannot wait for an opponent on port %1: %2.</source>
+        <translation>Warten auf einen Gegner an Port %1 nicht möglich: %2.</translation>
     </message>
     <message>
-        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+        <source>Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%2).
 
 To grant it to Kelmo, run once:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Or let every program use ports from %3 up:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>Ports unter 1024 dürfen nur von Programmen mit der Fähigkeit CAP_NET_BIND_SERVICE verwendet werden (%1).
+Or let every program use ports from %1 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</source>
+        <translation>Warten auf einen Gegner an Port %1 nicht möglich: Ports unter 1024 dürfen nur von Programmen mit der Fähigkeit CAP_NET_BIND_SERVICE verwendet werden (%2).
 
 Um sie Kelmo zu gewähren, führen Sie einmalig aus:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Oder erlauben Sie allen Programmen die Nutzung der Ports ab %3:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+Oder erlauben Sie allen Programmen die Nutzung der Ports ab %1:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</translation>
     </message>
 </context>
 </TS>

@@ -159,18 +159,6 @@ Prueba «%1 --help» para más información.
         <translation>&amp;Acerca de</translation>
     </message>
     <message>
-        <source> Waiting...</source>
-        <translation> esperando...</translation>
-    </message>
-    <message>
-        <source>IP Address </source>
-        <translation>Dirección IP </translation>
-    </message>
-    <message>
-        <source> Connecting</source>
-        <translation> conectando</translation>
-    </message>
-    <message>
         <source>Input IP Address to Connect</source>
         <translation>Introduce la dirección IP a la que conectarte</translation>
     </message>
@@ -195,10 +183,6 @@ Prueba «%1 --help» para más información.
         <translation>Has perdido</translation>
     </message>
     <message>
-        <source> Connected </source>
-        <translation> conectado con </translation>
-    </message>
-    <message>
         <source>Status: %1</source>
         <translation>Estado: %1</translation>
     </message>
@@ -217,6 +201,22 @@ Prueba «%1 --help» para más información.
     <message>
         <source>Address</source>
         <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>%1 Connected %2</source>
+        <translation>%1 conectado con %2</translation>
+    </message>
+    <message>
+        <source>%1 Waiting...</source>
+        <translation>%1 esperando...</translation>
+    </message>
+    <message>
+        <source>IP Address %1</source>
+        <translation>Dirección IP %1</translation>
+    </message>
+    <message>
+        <source>%1 Connecting</source>
+        <translation>%1 conectando</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ Prueba «%1 --help» para más información.
         <translation>Winsock no responde</translation>
     </message>
     <message>
-        <source>Want Winsock at less = </source>
-        <translation>Se necesita Winsock, como mínimo = </translation>
-    </message>
-    <message>
         <source>Version Sockets = %1.%2Too Lo</source>
         <translation>Versión de sockets = %1.%2, demasiado baja</translation>
     </message>
     <message>
-        <source>Windows Sockets Error : </source>
-        <translation>Error de Windows Sockets: </translation>
-    </message>
-    <message>
         <source>Windows Not Responting</source>
         <translation>Windows no responde</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = %1</source>
+        <translation>Se necesita Winsock, como mínimo = %1</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : %1</source>
+        <translation>Error de Windows Sockets: %1</translation>
     </message>
 </context>
 <context>
@@ -327,24 +327,24 @@ Prueba «%1 --help» para más información.
         <translation>No se ha enviado la jugada: %1.</translation>
     </message>
     <message>
-        <source>Cannot wait for an opponent on port %1: </source>
-        <translation>No se puede esperar a un oponente en el puerto %1: </translation>
+        <source>Cannot wait for an opponent on port %1: %2.</source>
+        <translation>No se puede esperar a un oponente en el puerto %1: %2.</translation>
     </message>
     <message>
-        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+        <source>Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%2).
 
 To grant it to Kelmo, run once:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Or let every program use ports from %3 up:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>los puertos inferiores a 1024 solo pueden usarlos los programas con la capacidad CAP_NET_BIND_SERVICE (%1).
+Or let every program use ports from %1 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</source>
+        <translation>No se puede esperar a un oponente en el puerto %1: los puertos inferiores a 1024 solo pueden usarlos los programas con la capacidad CAP_NET_BIND_SERVICE (%2).
 
 Para concedérsela a Kelmo, ejecuta una vez:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-O permite que todos los programas usen los puertos a partir del %3:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+O permite que todos los programas usen los puertos a partir del %1:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</translation>
     </message>
 </context>
 </TS>

@@ -159,18 +159,6 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
         <translation>À pr&amp;opos</translation>
     </message>
     <message>
-        <source> Waiting...</source>
-        <translation> en attente...</translation>
-    </message>
-    <message>
-        <source>IP Address </source>
-        <translation>Adresse IP </translation>
-    </message>
-    <message>
-        <source> Connecting</source>
-        <translation> connexion en cours</translation>
-    </message>
-    <message>
         <source>Input IP Address to Connect</source>
         <translation>Saisissez l’adresse IP à laquelle se connecter</translation>
     </message>
@@ -195,10 +183,6 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
         <translation>Vous avez perdu</translation>
     </message>
     <message>
-        <source> Connected </source>
-        <translation> connecté à </translation>
-    </message>
-    <message>
         <source>Status: %1</source>
         <translation>État&#xa0;: %1</translation>
     </message>
@@ -217,6 +201,22 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>%1 Connected %2</source>
+        <translation>%1 connecté à %2</translation>
+    </message>
+    <message>
+        <source>%1 Waiting...</source>
+        <translation>%1 en attente...</translation>
+    </message>
+    <message>
+        <source>IP Address %1</source>
+        <translation>Adresse IP %1</translation>
+    </message>
+    <message>
+        <source>%1 Connecting</source>
+        <translation>%1 connexion en cours</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
         <translation>Winsock ne répond pas</translation>
     </message>
     <message>
-        <source>Want Winsock at less = </source>
-        <translation>Winsock requis, au minimum = </translation>
-    </message>
-    <message>
         <source>Version Sockets = %1.%2Too Lo</source>
         <translation>Version des sockets = %1.%2, trop ancienne</translation>
     </message>
     <message>
-        <source>Windows Sockets Error : </source>
-        <translation>Erreur Windows Sockets&#xa0;: </translation>
-    </message>
-    <message>
         <source>Windows Not Responting</source>
         <translation>Windows ne répond pas</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = %1</source>
+        <translation>Winsock requis, au minimum = %1</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : %1</source>
+        <translation>Erreur Windows Sockets&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -327,24 +327,24 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
         <translation>Le coup n’a pas été envoyé&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>Cannot wait for an opponent on port %1: </source>
-        <translation>Impossible d’attendre un adversaire sur le port %1&#xa0;: </translation>
+        <source>Cannot wait for an opponent on port %1: %2.</source>
+        <translation>Impossible d’attendre un adversaire sur le port %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+        <source>Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%2).
 
 To grant it to Kelmo, run once:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Or let every program use ports from %3 up:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>les ports inférieurs à 1024 ne peuvent être utilisés que par les programmes disposant de la capacité CAP_NET_BIND_SERVICE (%1).
+Or let every program use ports from %1 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</source>
+        <translation>Impossible d’attendre un adversaire sur le port %1&#xa0;: les ports inférieurs à 1024 ne peuvent être utilisés que par les programmes disposant de la capacité CAP_NET_BIND_SERVICE (%2).
 
 Pour l’accorder à Kelmo, exécutez une fois&#xa0;:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Ou autorisez tous les programmes à utiliser les ports à partir de %3&#xa0;:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+Ou autorisez tous les programmes à utiliser les ports à partir de %1&#xa0;:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</translation>
     </message>
 </context>
 </TS>

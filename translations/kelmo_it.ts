@@ -159,18 +159,6 @@ Usa «%1 --help» per maggiori informazioni.
         <translation>&amp;Informazioni</translation>
     </message>
     <message>
-        <source> Waiting...</source>
-        <translation> in attesa...</translation>
-    </message>
-    <message>
-        <source>IP Address </source>
-        <translation>Indirizzo IP </translation>
-    </message>
-    <message>
-        <source> Connecting</source>
-        <translation> connessione in corso</translation>
-    </message>
-    <message>
         <source>Input IP Address to Connect</source>
         <translation>Inserisci l&apos;indirizzo IP a cui connetterti</translation>
     </message>
@@ -195,10 +183,6 @@ Usa «%1 --help» per maggiori informazioni.
         <translation>Hai perso</translation>
     </message>
     <message>
-        <source> Connected </source>
-        <translation> connesso a </translation>
-    </message>
-    <message>
         <source>Status: %1</source>
         <translation>Stato: %1</translation>
     </message>
@@ -217,6 +201,22 @@ Usa «%1 --help» per maggiori informazioni.
     <message>
         <source>Address</source>
         <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>%1 Connected %2</source>
+        <translation>%1 connesso a %2</translation>
+    </message>
+    <message>
+        <source>%1 Waiting...</source>
+        <translation>%1 in attesa...</translation>
+    </message>
+    <message>
+        <source>IP Address %1</source>
+        <translation>Indirizzo IP %1</translation>
+    </message>
+    <message>
+        <source>%1 Connecting</source>
+        <translation>%1 connessione in corso</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ Usa «%1 --help» per maggiori informazioni.
         <translation>Winsock non risponde</translation>
     </message>
     <message>
-        <source>Want Winsock at less = </source>
-        <translation>Winsock richiesto, almeno = </translation>
-    </message>
-    <message>
         <source>Version Sockets = %1.%2Too Lo</source>
         <translation>Versione dei socket = %1.%2, troppo bassa</translation>
     </message>
     <message>
-        <source>Windows Sockets Error : </source>
-        <translation>Errore di Windows Sockets: </translation>
-    </message>
-    <message>
         <source>Windows Not Responting</source>
         <translation>Windows non risponde</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = %1</source>
+        <translation>Winsock richiesto, almeno = %1</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : %1</source>
+        <translation>Errore di Windows Sockets: %1</translation>
     </message>
 </context>
 <context>
@@ -327,24 +327,24 @@ Usa «%1 --help» per maggiori informazioni.
         <translation>La mossa non è stata inviata: %1.</translation>
     </message>
     <message>
-        <source>Cannot wait for an opponent on port %1: </source>
-        <translation>Impossibile attendere un avversario sulla porta %1: </translation>
+        <source>Cannot wait for an opponent on port %1: %2.</source>
+        <translation>Impossibile attendere un avversario sulla porta %1: %2.</translation>
     </message>
     <message>
-        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+        <source>Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%2).
 
 To grant it to Kelmo, run once:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Or let every program use ports from %3 up:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>le porte inferiori a 1024 possono essere usate solo dai programmi con la capacità CAP_NET_BIND_SERVICE (%1).
+Or let every program use ports from %1 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</source>
+        <translation>Impossibile attendere un avversario sulla porta %1: le porte inferiori a 1024 possono essere usate solo dai programmi con la capacità CAP_NET_BIND_SERVICE (%2).
 
 Per concederla a Kelmo, esegui una volta:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Oppure consenti a tutti i programmi di usare le porte da %3 in su:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+Oppure consenti a tutti i programmi di usare le porte da %1 in su:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</translation>
     </message>
 </context>
 </TS>

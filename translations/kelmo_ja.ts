@@ -159,18 +159,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>バージョン情報(&amp;A)</translation>
     </message>
     <message>
-        <source> Waiting...</source>
-        <translation> 待機中...</translation>
-    </message>
-    <message>
-        <source>IP Address </source>
-        <translation>IP アドレス </translation>
-    </message>
-    <message>
-        <source> Connecting</source>
-        <translation> 接続中</translation>
-    </message>
-    <message>
         <source>Input IP Address to Connect</source>
         <translation>接続先の IP アドレスを入力してください</translation>
     </message>
@@ -195,10 +183,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>あなたの負け</translation>
     </message>
     <message>
-        <source> Connected </source>
-        <translation> 接続済み </translation>
-    </message>
-    <message>
         <source>Status: %1</source>
         <translation>状態: %1</translation>
     </message>
@@ -217,6 +201,22 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Address</source>
         <translation>アドレス</translation>
+    </message>
+    <message>
+        <source>%1 Connected %2</source>
+        <translation>%1 は %2 と接続済み</translation>
+    </message>
+    <message>
+        <source>%1 Waiting...</source>
+        <translation>%1 待機中...</translation>
+    </message>
+    <message>
+        <source>IP Address %1</source>
+        <translation>IP アドレス %1</translation>
+    </message>
+    <message>
+        <source>%1 Connecting</source>
+        <translation>%1 接続中</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Winsock が応答しません</translation>
     </message>
     <message>
-        <source>Want Winsock at less = </source>
-        <translation>必要な Winsock の最低バージョン = </translation>
-    </message>
-    <message>
         <source>Version Sockets = %1.%2Too Lo</source>
         <translation>Sockets のバージョン = %1.%2、低すぎます</translation>
     </message>
     <message>
-        <source>Windows Sockets Error : </source>
-        <translation>Windows Sockets エラー: </translation>
-    </message>
-    <message>
         <source>Windows Not Responting</source>
         <translation>Windows が応答しません</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = %1</source>
+        <translation>必要な Winsock の最低バージョン = %1</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : %1</source>
+        <translation>Windows Sockets エラー: %1</translation>
     </message>
 </context>
 <context>
@@ -327,24 +327,24 @@ Try &apos;%1 --help&apos; for more information.
         <translation>手を送信できませんでした: %1。</translation>
     </message>
     <message>
-        <source>Cannot wait for an opponent on port %1: </source>
-        <translation>ポート %1 で対戦相手を待機できません: </translation>
+        <source>Cannot wait for an opponent on port %1: %2.</source>
+        <translation>ポート %1 で対戦相手を待機できません: %2.</translation>
     </message>
     <message>
-        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+        <source>Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%2).
 
 To grant it to Kelmo, run once:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Or let every program use ports from %3 up:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>1024 未満のポートは、CAP_NET_BIND_SERVICE ケーパビリティを持つプログラムしか使用できません (%1)。
+Or let every program use ports from %1 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</source>
+        <translation>ポート %1 で対戦相手を待機できません: 1024 未満のポートは、CAP_NET_BIND_SERVICE ケーパビリティを持つプログラムしか使用できません (%2)。
 
 Kelmo にこれを付与するには、次のコマンドを一度実行してください:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-または、すべてのプログラムが %3 以上のポートを使えるようにします:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+または、すべてのプログラムが %1 以上のポートを使えるようにします:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</translation>
     </message>
 </context>
 </TS>

@@ -159,18 +159,6 @@ Probeer ‘%1 --help’ voor meer informatie.
         <translation>&amp;Info</translation>
     </message>
     <message>
-        <source> Waiting...</source>
-        <translation> wacht...</translation>
-    </message>
-    <message>
-        <source>IP Address </source>
-        <translation>IP-adres </translation>
-    </message>
-    <message>
-        <source> Connecting</source>
-        <translation> maakt verbinding</translation>
-    </message>
-    <message>
         <source>Input IP Address to Connect</source>
         <translation>Voer het IP-adres in om mee te verbinden</translation>
     </message>
@@ -195,10 +183,6 @@ Probeer ‘%1 --help’ voor meer informatie.
         <translation>Je hebt verloren</translation>
     </message>
     <message>
-        <source> Connected </source>
-        <translation> verbonden met </translation>
-    </message>
-    <message>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -217,6 +201,22 @@ Probeer ‘%1 --help’ voor meer informatie.
     <message>
         <source>Address</source>
         <translation>Adres</translation>
+    </message>
+    <message>
+        <source>%1 Connected %2</source>
+        <translation>%1 verbonden met %2</translation>
+    </message>
+    <message>
+        <source>%1 Waiting...</source>
+        <translation>%1 wacht...</translation>
+    </message>
+    <message>
+        <source>IP Address %1</source>
+        <translation>IP-adres %1</translation>
+    </message>
+    <message>
+        <source>%1 Connecting</source>
+        <translation>%1 maakt verbinding</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ Probeer ‘%1 --help’ voor meer informatie.
         <translation>Winsock antwoordt niet</translation>
     </message>
     <message>
-        <source>Want Winsock at less = </source>
-        <translation>Winsock vereist, minimaal = </translation>
-    </message>
-    <message>
         <source>Version Sockets = %1.%2Too Lo</source>
         <translation>Sockets-versie = %1.%2, te laag</translation>
     </message>
     <message>
-        <source>Windows Sockets Error : </source>
-        <translation>Windows Sockets-fout: </translation>
-    </message>
-    <message>
         <source>Windows Not Responting</source>
         <translation>Windows antwoordt niet</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = %1</source>
+        <translation>Winsock vereist, minimaal = %1</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : %1</source>
+        <translation>Windows Sockets-fout: %1</translation>
     </message>
 </context>
 <context>
@@ -327,24 +327,24 @@ Probeer ‘%1 --help’ voor meer informatie.
         <translation>De zet is niet verzonden: %1.</translation>
     </message>
     <message>
-        <source>Cannot wait for an opponent on port %1: </source>
-        <translation>Kan niet wachten op een tegenstander op poort %1: </translation>
+        <source>Cannot wait for an opponent on port %1: %2.</source>
+        <translation>Kan niet wachten op een tegenstander op poort %1: %2.</translation>
     </message>
     <message>
-        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+        <source>Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%2).
 
 To grant it to Kelmo, run once:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Or let every program use ports from %3 up:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>poorten onder 1024 mogen alleen worden gebruikt door programma’s met de capability CAP_NET_BIND_SERVICE (%1).
+Or let every program use ports from %1 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</source>
+        <translation>Kan niet wachten op een tegenstander op poort %1: poorten onder 1024 mogen alleen worden gebruikt door programma’s met de capability CAP_NET_BIND_SERVICE (%2).
 
 Om die aan Kelmo toe te kennen, voer eenmalig uit:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Of laat elk programma poorten vanaf %3 gebruiken:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+Of laat elk programma poorten vanaf %1 gebruiken:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</translation>
     </message>
 </context>
 </TS>

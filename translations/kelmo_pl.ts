@@ -159,18 +159,6 @@ Polecenie „%1 --help” wyświetli więcej informacji.
         <translation>&amp;O programie</translation>
     </message>
     <message>
-        <source> Waiting...</source>
-        <translation> czeka...</translation>
-    </message>
-    <message>
-        <source>IP Address </source>
-        <translation>Adres IP </translation>
-    </message>
-    <message>
-        <source> Connecting</source>
-        <translation> łączy się</translation>
-    </message>
-    <message>
         <source>Input IP Address to Connect</source>
         <translation>Podaj adres IP, z którym chcesz się połączyć</translation>
     </message>
@@ -195,10 +183,6 @@ Polecenie „%1 --help” wyświetli więcej informacji.
         <translation>Przegrywasz</translation>
     </message>
     <message>
-        <source> Connected </source>
-        <translation> połączony z </translation>
-    </message>
-    <message>
         <source>Status: %1</source>
         <translation>Stan: %1</translation>
     </message>
@@ -217,6 +201,22 @@ Polecenie „%1 --help” wyświetli więcej informacji.
     <message>
         <source>Address</source>
         <translation>Adres</translation>
+    </message>
+    <message>
+        <source>%1 Connected %2</source>
+        <translation>%1 połączony z %2</translation>
+    </message>
+    <message>
+        <source>%1 Waiting...</source>
+        <translation>%1 czeka...</translation>
+    </message>
+    <message>
+        <source>IP Address %1</source>
+        <translation>Adres IP %1</translation>
+    </message>
+    <message>
+        <source>%1 Connecting</source>
+        <translation>%1 łączy się</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ Polecenie „%1 --help” wyświetli więcej informacji.
         <translation>Winsock nie odpowiada</translation>
     </message>
     <message>
-        <source>Want Winsock at less = </source>
-        <translation>Wymagany Winsock co najmniej = </translation>
-    </message>
-    <message>
         <source>Version Sockets = %1.%2Too Lo</source>
         <translation>Wersja Sockets = %1.%2, zbyt niska</translation>
     </message>
     <message>
-        <source>Windows Sockets Error : </source>
-        <translation>Błąd Windows Sockets: </translation>
-    </message>
-    <message>
         <source>Windows Not Responting</source>
         <translation>Windows nie odpowiada</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = %1</source>
+        <translation>Wymagany Winsock co najmniej = %1</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : %1</source>
+        <translation>Błąd Windows Sockets: %1</translation>
     </message>
 </context>
 <context>
@@ -327,24 +327,24 @@ Polecenie „%1 --help” wyświetli więcej informacji.
         <translation>Ruch nie został wysłany: %1.</translation>
     </message>
     <message>
-        <source>Cannot wait for an opponent on port %1: </source>
-        <translation>Nie można oczekiwać na przeciwnika na porcie %1: </translation>
+        <source>Cannot wait for an opponent on port %1: %2.</source>
+        <translation>Nie można oczekiwać na przeciwnika na porcie %1: %2.</translation>
     </message>
     <message>
-        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+        <source>Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%2).
 
 To grant it to Kelmo, run once:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Or let every program use ports from %3 up:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>porty poniżej 1024 mogą być używane tylko przez programy z uprawnieniem CAP_NET_BIND_SERVICE (%1).
+Or let every program use ports from %1 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</source>
+        <translation>Nie można oczekiwać na przeciwnika na porcie %1: porty poniżej 1024 mogą być używane tylko przez programy z uprawnieniem CAP_NET_BIND_SERVICE (%2).
 
 Aby nadać je programowi Kelmo, uruchom jednorazowo:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Albo pozwól wszystkim programom używać portów od %3 w górę:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+Albo pozwól wszystkim programom używać portów od %1 w górę:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</translation>
     </message>
 </context>
 </TS>

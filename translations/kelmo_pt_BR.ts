@@ -159,18 +159,6 @@ Tente “%1 --help” para mais informações.
         <translation>&amp;Sobre</translation>
     </message>
     <message>
-        <source> Waiting...</source>
-        <translation> aguardando...</translation>
-    </message>
-    <message>
-        <source>IP Address </source>
-        <translation>Endereço IP </translation>
-    </message>
-    <message>
-        <source> Connecting</source>
-        <translation> conectando</translation>
-    </message>
-    <message>
         <source>Input IP Address to Connect</source>
         <translation>Digite o endereço IP ao qual se conectar</translation>
     </message>
@@ -195,10 +183,6 @@ Tente “%1 --help” para mais informações.
         <translation>Você perdeu</translation>
     </message>
     <message>
-        <source> Connected </source>
-        <translation> conectado a </translation>
-    </message>
-    <message>
         <source>Status: %1</source>
         <translation>Status: %1</translation>
     </message>
@@ -217,6 +201,22 @@ Tente “%1 --help” para mais informações.
     <message>
         <source>Address</source>
         <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>%1 Connected %2</source>
+        <translation>%1 conectado a %2</translation>
+    </message>
+    <message>
+        <source>%1 Waiting...</source>
+        <translation>%1 aguardando...</translation>
+    </message>
+    <message>
+        <source>IP Address %1</source>
+        <translation>Endereço IP %1</translation>
+    </message>
+    <message>
+        <source>%1 Connecting</source>
+        <translation>%1 conectando</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ Tente “%1 --help” para mais informações.
         <translation>O Winsock não está respondendo</translation>
     </message>
     <message>
-        <source>Want Winsock at less = </source>
-        <translation>Winsock necessário, no mínimo = </translation>
-    </message>
-    <message>
         <source>Version Sockets = %1.%2Too Lo</source>
         <translation>Versão dos sockets = %1.%2, muito baixa</translation>
     </message>
     <message>
-        <source>Windows Sockets Error : </source>
-        <translation>Erro do Windows Sockets: </translation>
-    </message>
-    <message>
         <source>Windows Not Responting</source>
         <translation>O Windows não está respondendo</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = %1</source>
+        <translation>Winsock necessário, no mínimo = %1</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : %1</source>
+        <translation>Erro do Windows Sockets: %1</translation>
     </message>
 </context>
 <context>
@@ -327,24 +327,24 @@ Tente “%1 --help” para mais informações.
         <translation>A jogada não foi enviada: %1.</translation>
     </message>
     <message>
-        <source>Cannot wait for an opponent on port %1: </source>
-        <translation>Não foi possível aguardar um adversário na porta %1: </translation>
+        <source>Cannot wait for an opponent on port %1: %2.</source>
+        <translation>Não foi possível aguardar um adversário na porta %1: %2.</translation>
     </message>
     <message>
-        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+        <source>Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%2).
 
 To grant it to Kelmo, run once:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Or let every program use ports from %3 up:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>portas abaixo de 1024 só podem ser usadas por programas com a capacidade CAP_NET_BIND_SERVICE (%1).
+Or let every program use ports from %1 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</source>
+        <translation>Não foi possível aguardar um adversário na porta %1: portas abaixo de 1024 só podem ser usadas por programas com a capacidade CAP_NET_BIND_SERVICE (%2).
 
 Para concedê-la ao Kelmo, execute uma vez:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Ou permita que todos os programas usem portas a partir de %3:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+Ou permita que todos os programas usem portas a partir de %1:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</translation>
     </message>
 </context>
 </TS>

@@ -159,18 +159,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>&amp;О программе</translation>
     </message>
     <message>
-        <source> Waiting...</source>
-        <translation> ожидание...</translation>
-    </message>
-    <message>
-        <source>IP Address </source>
-        <translation>IP-адрес </translation>
-    </message>
-    <message>
-        <source> Connecting</source>
-        <translation> подключение</translation>
-    </message>
-    <message>
         <source>Input IP Address to Connect</source>
         <translation>Введите IP-адрес для подключения</translation>
     </message>
@@ -195,10 +183,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Вы проиграли</translation>
     </message>
     <message>
-        <source> Connected </source>
-        <translation> подключён к </translation>
-    </message>
-    <message>
         <source>Status: %1</source>
         <translation>Состояние: %1</translation>
     </message>
@@ -217,6 +201,22 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Address</source>
         <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>%1 Connected %2</source>
+        <translation>%1 подключён к %2</translation>
+    </message>
+    <message>
+        <source>%1 Waiting...</source>
+        <translation>%1 ожидание...</translation>
+    </message>
+    <message>
+        <source>IP Address %1</source>
+        <translation>IP-адрес %1</translation>
+    </message>
+    <message>
+        <source>%1 Connecting</source>
+        <translation>%1 подключение</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Winsock не отвечает</translation>
     </message>
     <message>
-        <source>Want Winsock at less = </source>
-        <translation>Требуется Winsock версии не ниже = </translation>
-    </message>
-    <message>
         <source>Version Sockets = %1.%2Too Lo</source>
         <translation>Версия Sockets = %1.%2, слишком старая</translation>
     </message>
     <message>
-        <source>Windows Sockets Error : </source>
-        <translation>Ошибка Windows Sockets: </translation>
-    </message>
-    <message>
         <source>Windows Not Responting</source>
         <translation>Windows не отвечает</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = %1</source>
+        <translation>Требуется Winsock версии не ниже = %1</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : %1</source>
+        <translation>Ошибка Windows Sockets: %1</translation>
     </message>
 </context>
 <context>
@@ -327,24 +327,24 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Ход не отправлен: %1.</translation>
     </message>
     <message>
-        <source>Cannot wait for an opponent on port %1: </source>
-        <translation>Не удаётся ожидать соперника на порту %1: </translation>
+        <source>Cannot wait for an opponent on port %1: %2.</source>
+        <translation>Не удаётся ожидать соперника на порту %1: %2.</translation>
     </message>
     <message>
-        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+        <source>Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%2).
 
 To grant it to Kelmo, run once:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Or let every program use ports from %3 up:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>порты ниже 1024 могут использовать только программы с привилегией CAP_NET_BIND_SERVICE (%1).
+Or let every program use ports from %1 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</source>
+        <translation>Не удаётся ожидать соперника на порту %1: порты ниже 1024 могут использовать только программы с привилегией CAP_NET_BIND_SERVICE (%2).
 
 Чтобы выдать её Kelmo, выполните один раз:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Или разрешите всем программам использовать порты начиная с %3:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+Или разрешите всем программам использовать порты начиная с %1:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</translation>
     </message>
 </context>
 </TS>

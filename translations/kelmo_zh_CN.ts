@@ -159,18 +159,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>关于(&amp;A)</translation>
     </message>
     <message>
-        <source> Waiting...</source>
-        <translation> 等待中...</translation>
-    </message>
-    <message>
-        <source>IP Address </source>
-        <translation>IP 地址 </translation>
-    </message>
-    <message>
-        <source> Connecting</source>
-        <translation> 正在连接</translation>
-    </message>
-    <message>
         <source>Input IP Address to Connect</source>
         <translation>输入要连接的 IP 地址</translation>
     </message>
@@ -195,10 +183,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>你输了</translation>
     </message>
     <message>
-        <source> Connected </source>
-        <translation> 已连接 </translation>
-    </message>
-    <message>
         <source>Status: %1</source>
         <translation>状态：%1</translation>
     </message>
@@ -217,6 +201,22 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Address</source>
         <translation>地址</translation>
+    </message>
+    <message>
+        <source>%1 Connected %2</source>
+        <translation>%1 已与 %2 连接</translation>
+    </message>
+    <message>
+        <source>%1 Waiting...</source>
+        <translation>%1 等待中...</translation>
+    </message>
+    <message>
+        <source>IP Address %1</source>
+        <translation>IP 地址 %1</translation>
+    </message>
+    <message>
+        <source>%1 Connecting</source>
+        <translation>%1 正在连接</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Winsock 没有响应</translation>
     </message>
     <message>
-        <source>Want Winsock at less = </source>
-        <translation>所需 Winsock 最低版本 = </translation>
-    </message>
-    <message>
         <source>Version Sockets = %1.%2Too Lo</source>
         <translation>Sockets 版本 = %1.%2，过低</translation>
     </message>
     <message>
-        <source>Windows Sockets Error : </source>
-        <translation>Windows Sockets 错误：</translation>
-    </message>
-    <message>
         <source>Windows Not Responting</source>
         <translation>Windows 没有响应</translation>
+    </message>
+    <message>
+        <source>Want Winsock at less = %1</source>
+        <translation>所需 Winsock 最低版本 = %1</translation>
+    </message>
+    <message>
+        <source>Windows Sockets Error : %1</source>
+        <translation>Windows Sockets 错误：%1</translation>
     </message>
 </context>
 <context>
@@ -327,24 +327,24 @@ Try &apos;%1 --help&apos; for more information.
         <translation>这步棋未发送：%1。</translation>
     </message>
     <message>
-        <source>Cannot wait for an opponent on port %1: </source>
-        <translation>无法在端口 %1 上等待对手：</translation>
+        <source>Cannot wait for an opponent on port %1: %2.</source>
+        <translation>无法在端口 %1 上等待对手：%2.</translation>
     </message>
     <message>
-        <source>ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%1).
+        <source>Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE capability (%2).
 
 To grant it to Kelmo, run once:
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-Or let every program use ports from %3 up:
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</source>
-        <translation>只有具备 CAP_NET_BIND_SERVICE 能力的程序才能使用 1024 以下的端口（%1）。
+Or let every program use ports from %1 up:
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</source>
+        <translation>无法在端口 %1 上等待对手：只有具备 CAP_NET_BIND_SERVICE 能力的程序才能使用 1024 以下的端口（%2）。
 
 要将此能力授予 Kelmo，请运行一次：
-sudo setcap cap_net_bind_service=+ep %2
+sudo setcap cap_net_bind_service=+ep %3
 
-或者允许所有程序使用 %3 及以上的端口：
-sudo sysctl net.ipv4.ip_unprivileged_port_start=%3</translation>
+或者允许所有程序使用 %1 及以上的端口：
+sudo sysctl net.ipv4.ip_unprivileged_port_start=%1</translation>
     </message>
 </context>
 </TS>

@@ -77,7 +77,7 @@ void Form1::connectionReport(const QString &text, Report kind)
         // The status lines tell at once what is left: the waiting side
         // still waits, the connecting side has no connection.
         if (role() == Side::Waiting) {
-            Label1->setText(m_waitingText);
+            showWaiting();
         } else {
             Label1->setText(QString());
             Label2->setText(QString());

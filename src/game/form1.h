@@ -128,6 +128,7 @@ private:
     void createMenus();
     void setModeChecks(GameItem item);
     void startLocalMode(GameItem item, bool withComputer);
+    void showWaiting();
     QString chooseOpponent();
     // dialogs.cpp
     void messageBox(const QString &text, Toolkit::Icon icon = Toolkit::Icon::None, const QString &title = {});
@@ -139,7 +140,7 @@ private:
     Toolkit &m_toolkit;
     quint16 m_port;
     BoardArea *m_area = nullptr;
-    QString m_waitingText;        // the top line while waiting for an opponent
+    QString m_waitingHost;        // the host name shown while waiting for an opponent
     QAction *m_modeBefore = nullptr; // the mode item a choice has just unchecked
     int m_openDialogs = 0;        // dialogs of this window now open
     QStringList m_reports;        // connection reports not yet dismissed, the first one showing

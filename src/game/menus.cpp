@@ -93,6 +93,12 @@ void Form1::startLocalMode(GameItem item, bool withComputer)
     stopNetwork();
 }
 
+// The top line while waiting for an opponent.
+void Form1::showWaiting()
+{
+    Label1->setSentence(tr("%1 Waiting..."), m_waitingHost);
+}
+
 void Form1::mnusubGame_Click(int Index)
 {
     playerActed();
@@ -131,11 +137,11 @@ void Form1::mnusubGame_Click(int Index)
         mnuComMove->setEnabled(false);
         setModeChecks(WaitingForConnection);
         const QString hostName = GetIPHostName();
-        m_waitingText = hostName + tr(" Waiting...");
-        Label1->setText(m_waitingText);
+        m_waitingHost = hostName;
+        showWaiting();
         Label2->setText(QString());
         announceWaitingGame(hostName);
-        GetIPAddress([this](const QString &address) { Label2->setText(tr("IP Address ") + address); });
+        GetIPAddress([this](const QString &address) { Label2->setText(tr("IP Address %1").arg(address)); });
         break;
     }
     case ConnectToOpponent: { // this side plays O
@@ -152,7 +158,7 @@ void Form1::mnusubGame_Click(int Index)
         // complete.
         const QString host = GetIPHostName();
         startConnecting(ConnectIP, m_port);
-        Label1->setText(host + tr(" Connecting"));
+        Label1->setSentence(tr("%1 Connecting"), host);
         break;
     }
     default: // the separators and the two headings

@@ -132,10 +132,10 @@ MoveExchange::Outcome Form1::applyPeerMessage(const PeerMessage &message, Side s
     case PeerMessage::Kind::Greeting:
         // A new opponent: both boards start empty.
         ClearBoard();
-        Label1->setText(HostName + tr(" Connected ") + message.text);
+        Label1->setSentence(tr("%1 Connected %2"), HostName, message.text);
         break;
     case PeerMessage::Kind::GreetingContinued:
-        Label1->setText(HostName + tr(" Connected ") + message.text);
+        Label1->setSentence(tr("%1 Connected %2"), HostName, message.text);
         break;
     case PeerMessage::Kind::NewGame:
         ClearBoard();

@@ -1,7 +1,6 @@
 #include "game/statuslabel.h"
 
 #include <QHelpEvent>
-#include <QCoreApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QTextDocument>
@@ -9,16 +8,19 @@
 
 namespace {
 
-// The words between or after the host names, in the texts the window shows.
-const char *const kStateWords[] = {QT_TRANSLATE_NOOP("Form1", " Connected "), QT_TRANSLATE_NOOP("Form1", " Waiting..."),
-                                   QT_TRANSLATE_NOOP("Form1", " Connecting")};
+// The names put in the sentence; both at once, so that a name holding "%2"
+// stays as it is.
+QString compose(const QString &sentence, const QString &ours, const QString &theirs)
+{
+    return sentence.contains(QLatin1String("%2")) ? sentence.arg(ours, theirs) : sentence.arg(ours);
+}
 
 // A name cut in the middle to fit `room`; whole when it fits.
 QString shortened(const QString &name, const QFontMetrics &metrics, int room)
 {
     if (metrics.horizontalAdvance(name) <= room)
         return name;
-    return metrics.elidedText(name, Qt::ElideMiddle, room);
+    return metrics.elidedText(name, Qt::ElideMiddle, std::max(0, room));
 }
 
 } // namespace
@@ -30,44 +32,51 @@ StatusLabel::StatusLabel(QWidget *parent)
     setTextFormat(Qt::PlainText);
 }
 
-QString StatusLabel::fitted(const QString &text, const QFontMetrics &metrics, int width)
+void StatusLabel::setSentence(const QString &sentence, const QString &ours, const QString &theirs)
 {
-    if (metrics.horizontalAdvance(text) <= width)
-        return text;
-    for (const char *source : kStateWords) {
-        const QString words = QCoreApplication::translate("Form1", source);
-        const qsizetype at = text.indexOf(words);
-        if (at < 0)
-            continue;
-        const int room = width - metrics.horizontalAdvance(words);
-        if (room <= 0)
-            break;
-        // The two names share the room; one that needs less than its half
-        // leaves the rest to the other.
-        const QString before = text.left(at);
-        const QString after = text.mid(at + words.size());
-        int beforeRoom = room / 2;
-        int afterRoom = room - beforeRoom;
-        if (const int need = metrics.horizontalAdvance(before); need < beforeRoom) {
-            afterRoom += beforeRoom - need;
-            beforeRoom = need;
-        } else if (const int needAfter = metrics.horizontalAdvance(after); needAfter < afterRoom) {
-            beforeRoom += afterRoom - needAfter;
-            afterRoom = needAfter;
-        }
-        return shortened(before, metrics, beforeRoom) + words + shortened(after, metrics, afterRoom);
-    }
-    return shortened(text, metrics, width);
+    m_sentence = sentence;
+    m_ours = ours;
+    m_theirs = theirs;
+    QLabel::setText(compose(sentence, ours, theirs));
+}
+
+void StatusLabel::setText(const QString &text)
+{
+    m_sentence.clear();
+    QLabel::setText(text);
+}
+
+QString StatusLabel::fitted(const QString &sentence, const QString &ours, const QString &theirs,
+                            const QFontMetrics &metrics, int width)
+{
+    const QString whole = compose(sentence, ours, theirs);
+    if (metrics.horizontalAdvance(whole) <= width)
+        return whole;
+    // What the names may take: our name gives way first, down to "…".
+    const int room = width - metrics.horizontalAdvance(compose(sentence, QString(), QString()));
+    const bool withTheirs = sentence.contains(QLatin1String("%2"));
+    const int theirsWidth = withTheirs ? metrics.horizontalAdvance(theirs) : 0;
+    const int ellipsis = metrics.horizontalAdvance(QChar(0x2026));
+    const QString oursShown = shortened(ours, metrics, std::max(room - theirsWidth, ellipsis));
+    const QString theirsShown = shortened(theirs, metrics, room - metrics.horizontalAdvance(oursShown));
+    return compose(sentence, oursShown, theirsShown);
+}
+
+QString StatusLabel::shown() const
+{
+    const int width = contentsRect().width();
+    if (m_sentence.isEmpty())
+        return fontMetrics().elidedText(text(), Qt::ElideMiddle, width);
+    return fitted(m_sentence, m_ours, m_theirs, fontMetrics(), width);
 }
 
 bool StatusLabel::event(QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)
         return QLabel::event(event);
-    // A shortened line shows itself whole in its tooltip.
-    const QString shown = fitted(text(), fontMetrics(), contentsRect().width());
-    // The tooltip would read markup: the text goes in as plain text.
-    if (shown != text())
+    // A shortened line shows itself whole in its tooltip, which would read
+    // markup: the text goes in as plain text.
+    if (shown() != text())
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
                            Qt::convertFromPlainText(text(), Qt::WhiteSpaceNoWrap), this);
     else
@@ -78,7 +87,6 @@ bool StatusLabel::event(QEvent *event)
 void StatusLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRect area = contentsRect();
-    style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(),
-                          fitted(text(), fontMetrics(), area.width()), foregroundRole());
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), shown(),
+                          foregroundRole());
 }

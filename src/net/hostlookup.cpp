@@ -32,7 +32,7 @@ bool HostLookup::SocketsInitialize()
     constexpr qint16 minSockets = 1;
     if (data.iMaxSockets < minSockets) {
         // "at less" for "at least": the game's own wording.
-        lookupMessage(tr("Want Winsock at less = ") + QString::number(minSockets), Alert::Plain);
+        lookupMessage(tr("Want Winsock at less = %1").arg(minSockets), Alert::Plain);
         SocketsCeanup(); // the start-up succeeded: release it
         return false;
     }
@@ -71,7 +71,7 @@ bool HostLookup::readHostName(char (&buffer)[256])
         const qint32 code = m_sockets->WSAGetLastError();
         // The number with a blank where a minus sign would stand.
         const QString number = (code >= 0 ? QStringLiteral(" ") : QString()) + QString::number(code);
-        lookupMessage(tr("Windows Sockets Error : ") + number, Alert::Plain);
+        lookupMessage(tr("Windows Sockets Error : %1").arg(number), Alert::Plain);
         return false;
     }
     // A name that fills the whole buffer is cut rather than read past its end.

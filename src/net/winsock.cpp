@@ -329,15 +329,13 @@ void Winsock::fail(const QString &message)
 QString Winsock::listenFailureText(quint16 port, QAbstractSocket::SocketError error, const QString &reason,
                                    const QString &program)
 {
-    const QString failure = tr("Cannot wait for an opponent on port %1: ").arg(port);
     if (error != QAbstractSocket::SocketAccessError || port >= 1024)
-        return failure + reason + QLatin1Char('.');
-    return failure
-        + tr("ports below 1024 may only be used by programs with the CAP_NET_BIND_SERVICE "
-             "capability (%1).\n\n"
-             "To grant it to Kelmo, run once:\n"
-             "sudo setcap cap_net_bind_service=+ep %2\n\n"
-             "Or let every program use ports from %3 up:\n"
-             "sudo sysctl net.ipv4.ip_unprivileged_port_start=%3")
-              .arg(reason, program, QString::number(port));
+        return tr("Cannot wait for an opponent on port %1: %2.").arg(QString::number(port), reason);
+    return tr("Cannot wait for an opponent on port %1: ports below 1024 may only be used by programs with the "
+              "CAP_NET_BIND_SERVICE capability (%2).\n\n"
+              "To grant it to Kelmo, run once:\n"
+              "sudo setcap cap_net_bind_service=+ep %3\n\n"
+              "Or let every program use ports from %1 up:\n"
+              "sudo sysctl net.ipv4.ip_unprivileged_port_start=%1")
+        .arg(QString::number(port), reason, program);
 }
