@@ -28,5 +28,5 @@ inline void setBoard(Form1 &form, const QString &text)
 {
     const Picture *pictures[] = {&form.PicEmpty, &form.X, &form.O, &form.Xrmlm};
     for (int i = 0; i < 9; ++i)
-        form.Image1[i]->setPicture(pictures[int(boardFromText(text)[i])]);
+        form.Image1[i]->setPicture(pictures[int(boardFromText(text)[i])], text[i] == '.');
 }

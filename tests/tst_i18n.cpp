@@ -2,6 +2,7 @@
 // C locale, English and German, where the program's start loads the
 // catalogues of the system's locale.
 
+#include "about/form2.h"
 #include "app/translations.h"
 #include "faketoolkit.h"
 #include "game/boardcell.h"
@@ -10,6 +11,7 @@
 #include "testmain.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -131,6 +133,29 @@ private slots:
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // About makes room for every language: each line whole, in the window's
+    // own font.
+    void aboutMakesRoom_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("kelmo_*.qm")}))
+            QTest::newRow(qPrintable(file)) << file;
+    }
+    void aboutMakesRoom()
+    {
+        QFETCH(QString, file);
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral(":/i18n/") + file));
+        QCoreApplication::installTranslator(&catalogue);
+        Form2 about;
+        QCoreApplication::removeTranslator(&catalogue);
+        for (const QLabel *line : {about.Label3, about.Label1, about.Label2, about.Label13}) {
+            QVERIFY2(line->font().pointSizeF() >= about.font().pointSizeF() - 1, qPrintable(line->text() + " is drawn smaller"));
+            QVERIFY2(line->fontMetrics().horizontalAdvance(line->text()) <= line->contentsRect().width(),
+                     qPrintable(line->text() + " does not fit"));
+        }
     }
 
     // Under German, the menus, a result and Qt's own buttons are German.

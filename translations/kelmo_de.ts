@@ -54,6 +54,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Zeile %1, Spalte %2.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -54,6 +54,10 @@
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>第 %1 行，第 %2 列。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -8,10 +8,15 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
+
+constexpr int kMargin = 8;
+constexpr QSize kSize(201, 169);
 
 QLabel *createLine(QWidget *parent, const QString &text, Qt::Alignment alignment, int top)
 {
@@ -19,14 +24,7 @@ QLabel *createLine(QWidget *parent, const QString &text, Qt::Alignment alignment
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
-    label->setGeometry(8, top, 185, 17);
-    // The window keeps its size; where the desktop's font is too large for
-    // a line, that line's font is made just small enough to show it whole.
-    QFont font = label->font();
-    while (QFontMetrics(font).horizontalAdvance(text) > label->contentsRect().width() && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    if (font != label->font())
-        label->setFont(font);
+    label->move(kMargin, top);
     return label;
 }
 
@@ -38,7 +36,6 @@ Form2::Form2(QWidget *parent)
 {
     setWindowTitle(tr("About %1").arg(kAppTitle));
     setWindowIcon(pictures::windowIcon());
-    setFixedSize(201, 169);
 
     makeWhiteArea(this);
 
@@ -48,7 +45,16 @@ Form2::Form2(QWidget *parent)
     Label13 = createLine(this, tr("URL : kelmo.example.org"), Qt::AlignLeft, 104);
 
     Command1 = new QPushButton(tr("OK"), this);
-    Command1->setGeometry(64, 136, 73, 25);
+    // The window keeps its size, and widens where a line in the player's
+    // language or font would not fit: every line is drawn in the window's
+    // own font.
+    int width = kSize.width();
+    for (const QLabel *line : {Label3, Label1, Label2, Label13})
+        width = std::max(width, line->fontMetrics().horizontalAdvance(line->text()) + 2 * kMargin + 4);
+    setFixedSize(width, kSize.height());
+    for (QLabel *line : {Label3, Label1, Label2, Label13})
+        line->resize(width - 2 * kMargin, 17);
+    Command1->setGeometry((width - 73) / 2, 136, 73, 25);
     Command1->setDefault(true);
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);

@@ -24,25 +24,26 @@ BoardCell::BoardCell(int index, QWidget *parent)
 {
     // The picture covers the whole cell: nothing beneath needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleDescription(tr("Row %1, column %2. Press %3 to play here.")
-                                 .arg(index / 3 + 1)
-                                 .arg(index % 3 + 1)
-                                 .arg(index + 1));
 }
 
-void BoardCell::setPicture(const Picture *picture)
+void BoardCell::setPicture(const Picture *picture, bool open)
 {
     if (m_picture == picture)
         return;
     m_picture = picture;
+    const int row = m_index / 3;
+    const int column = m_index % 3;
+    // Where it lies, and, while it is empty, how to play there.
+    const QString description = open ? tr("Row %1, column %2. Press %3 to play here.").arg(row + 1).arg(column + 1).arg(m_index + 1)
+                                     : tr("Row %1, column %2.").arg(row + 1).arg(column + 1);
+    if (accessibleDescription() != description)
+        setAccessibleDescription(description);
     // What a screen reader says of the cell: "Centre: X".
     setAccessibleName(tr("%1: %2").arg(tr(kPlaces[m_index]), picture ? picture->description() : QString()));
 
     // The 2 px strips shared with a neighbour lie under a grid line and look
     // the same whatever the picture: leaving them out spares the neighbours
     // a repaint.
-    const int row = m_index / 3;
-    const int column = m_index % 3;
     constexpr int strip = boardgeometry::kCellSize - boardgeometry::kStep;
     update(rect().adjusted(column > 0 ? strip : 0, row > 0 ? strip : 0, column < 2 ? -strip : 0,
                            row < 2 ? -strip : 0));

@@ -17,8 +17,9 @@ public:
     int index() const { return m_index; }
 
     const Picture *picture() const { return m_picture; }
-    // The cell shows this very object, not a copy of it.
-    void setPicture(const Picture *picture);
+    // The cell shows this very object, not a copy of it; `open` says that a
+    // mark may be placed here, which a screen reader is told.
+    void setPicture(const Picture *picture, bool open);
 
     // The keyboard's focus frame, drawn inside the cell.
     void setFocusFrame(bool shown);

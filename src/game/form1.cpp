@@ -103,7 +103,7 @@ void Form1::Form_Load()
 void Form1::ClearBoard()
 {
     for (BoardCell *cell : Image1)
-        cell->setPicture(&PicEmpty);
+        cell->setPicture(&PicEmpty, true);
     tellResult(QString());
     XTurn = true;
     GameOn = true;
@@ -143,7 +143,7 @@ kelmo::Board Form1::board() const
 
 void Form1::placeMark(int cell, const Picture &picture)
 {
-    Image1[cell]->setPicture(&picture);
+    Image1[cell]->setPicture(&picture, &picture == &PicEmpty);
 }
 
 void Form1::tellResult(const QString &text)

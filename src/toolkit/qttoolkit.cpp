@@ -4,6 +4,7 @@
 #include "toolkit/placement.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
@@ -12,6 +13,10 @@
 #include <algorithm>
 
 namespace {
+
+// What a window manager's title bar may take besides the title: its
+// buttons, the window's icon and their margins.
+constexpr int kTitleBarButtons = 160;
 
 // The window the player is using: the active one, or, while none is (as
 // just after another dialog has closed), the main window.
@@ -49,6 +54,13 @@ void QtToolkit::messageBox(const QString &text, Icon icon, const QString &title)
                     title.isEmpty() ? kAppTitle : title, text, QMessageBox::Ok, playersWindow());
     // Texts may come from the network: never interpret them as markup.
     box.setTextFormat(Qt::PlainText);
+    // A short text makes a narrow box, whose title bar then has no room for
+    // the title beside its buttons: the box is made wide enough for both.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int titleRoom = 2 * box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     placeClearOfPlayersWindow(box);
     box.exec();
 }
