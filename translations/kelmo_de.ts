@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>Spielfeld</translation>
     </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
 </context>
 <context>
     <name>BoardCell</name>
@@ -187,10 +191,6 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
         <translation>Sie haben verloren</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Status: %1</translation>
-    </message>
-    <message>
         <source>The board is full: a draw.</source>
         <translation>Das Spielfeld ist voll: Unentschieden.</translation>
     </message>
@@ -221,6 +221,10 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
     <message>
         <source>%1 Connecting</source>
         <translation>%1 stellt Verbindung her</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1, %2.</translation>
     </message>
 </context>
 <context>

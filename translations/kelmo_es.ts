@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
 </context>
 <context>
     <name>BoardCell</name>
@@ -187,10 +191,6 @@ Prueba «%1 --help» para más información.
         <translation>Has perdido</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Estado: %1</translation>
-    </message>
-    <message>
         <source>The board is full: a draw.</source>
         <translation>El tablero está lleno: empate.</translation>
     </message>
@@ -221,6 +221,10 @@ Prueba «%1 --help» para más información.
     <message>
         <source>%1 Connecting</source>
         <translation>%1 conectando</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1, %2.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>Grille</translation>
     </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
 </context>
 <context>
     <name>BoardCell</name>
@@ -187,10 +191,6 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
         <translation>Vous avez perdu</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>État&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>The board is full: a draw.</source>
         <translation>La grille est pleine&#xa0;: match nul.</translation>
     </message>
@@ -221,6 +221,10 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
     <message>
         <source>%1 Connecting</source>
         <translation>%1 connexion en cours</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1, %2.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>Griglia</translation>
     </message>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
 </context>
 <context>
     <name>BoardCell</name>
@@ -187,10 +191,6 @@ Usa «%1 --help» per maggiori informazioni.
         <translation>Hai perso</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Stato: %1</translation>
-    </message>
-    <message>
         <source>The board is full: a draw.</source>
         <translation>La griglia è piena: pareggio.</translation>
     </message>
@@ -221,6 +221,10 @@ Usa «%1 --help» per maggiori informazioni.
     <message>
         <source>%1 Connecting</source>
         <translation>%1 connessione in corso</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1, %2.</translation>
     </message>
 </context>
 <context>

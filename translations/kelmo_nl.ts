@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>Speelbord</translation>
     </message>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
 </context>
 <context>
     <name>BoardCell</name>
@@ -187,10 +191,6 @@ Probeer ‘%1 --help’ voor meer informatie.
         <translation>Je hebt verloren</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Status: %1</translation>
-    </message>
-    <message>
         <source>The board is full: a draw.</source>
         <translation>Het bord is vol: gelijkspel.</translation>
     </message>
@@ -221,6 +221,10 @@ Probeer ‘%1 --help’ voor meer informatie.
     <message>
         <source>%1 Connecting</source>
         <translation>%1 maakt verbinding</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1, %2.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>Plansza</translation>
     </message>
+    <message>
+        <source>Game</source>
+        <translation>Gra</translation>
+    </message>
 </context>
 <context>
     <name>BoardCell</name>
@@ -187,10 +191,6 @@ Polecenie „%1 --help” wyświetli więcej informacji.
         <translation>Przegrywasz</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Stan: %1</translation>
-    </message>
-    <message>
         <source>The board is full: a draw.</source>
         <translation>Plansza jest pełna: remis.</translation>
     </message>
@@ -221,6 +221,10 @@ Polecenie „%1 --help” wyświetli więcej informacji.
     <message>
         <source>%1 Connecting</source>
         <translation>%1 łączy się</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1, %2.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>Tabuleiro</translation>
     </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
 </context>
 <context>
     <name>BoardCell</name>
@@ -187,10 +191,6 @@ Tente “%1 --help” para mais informações.
         <translation>Você perdeu</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Status: %1</translation>
-    </message>
-    <message>
         <source>The board is full: a draw.</source>
         <translation>O tabuleiro está cheio: empate.</translation>
     </message>
@@ -221,6 +221,10 @@ Tente “%1 --help” para mais informações.
     <message>
         <source>%1 Connecting</source>
         <translation>%1 conectando</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1, %2.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>棋盘</translation>
     </message>
+    <message>
+        <source>Game</source>
+        <translation>游戏</translation>
+    </message>
 </context>
 <context>
     <name>BoardCell</name>
@@ -187,10 +191,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>你输了</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>状态：%1</translation>
-    </message>
-    <message>
         <source>The board is full: a draw.</source>
         <translation>棋盘已满：平局。</translation>
     </message>
@@ -221,6 +221,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>%1 Connecting</source>
         <translation>%1 正在连接</translation>
+    </message>
+    <message>
+        <source>%1, %2.</source>
+        <translation>%1，%2。</translation>
     </message>
 </context>
 <context>

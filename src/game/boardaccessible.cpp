@@ -64,7 +64,7 @@ public:
             united |= child(i)->rect();
         return united;
     }
-    QAccessible::Role role() const override { return QAccessible::Table; }
+    QAccessible::Role role() const override { return QAccessible::Grouping; }
     QAccessible::State state() const override
     {
         QAccessible::State state;

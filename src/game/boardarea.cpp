@@ -5,6 +5,9 @@
 #include "toolkit/colours.h"
 
 #include <QKeyEvent>
+#include <QTimer>
+
+#include <utility>
 
 BoardArea::BoardArea(QWidget *parent)
     : QWidget(parent)
@@ -12,6 +15,9 @@ BoardArea::BoardArea(QWidget *parent)
     makeWhiteArea(this);
     setFocusPolicy(Qt::StrongFocus);
     boardaccessible::install();
+    // The toolkit tells a screen reader that the area has the focus before
+    // the area tells it which cell: the area too has a name.
+    setAccessibleName(tr("Game"));
 }
 
 void BoardArea::setCells(const std::array<BoardCell *, 9> &cells)
@@ -27,19 +33,26 @@ bool BoardArea::focusFrameShown() const
 void BoardArea::moveFocus(int index)
 {
     m_keyboardUsed = true;
-    const bool moved = m_focusCell != index;
-    m_focusCell = index;
+    const int before = std::exchange(m_focusCell, index);
     showFocusFrame();
-    if (moved && hasFocus() && m_cells[index])
-        boardaccessible::focusMoved(m_cells[index]);
+    if (before == index || !hasFocus())
+        return;
+    // The cell left behind gives up its news only once it has lost the
+    // focus, so that a screen reader does not read the change.
+    boardaccessible::focusMoved(m_cells[index]);
+    m_cells[index]->setFocused(true);
+    m_cells[before]->setFocused(false);
 }
 
-void BoardArea::follow(int index)
+void BoardArea::tell(const QList<News> &news)
 {
-    const bool keyboardUsed = m_keyboardUsed;
-    moveFocus(index);
-    m_keyboardUsed = keyboardUsed;
-    showFocusFrame();
+    QStringList told;
+    for (const News &item : news) {
+        if (item.cell < 0 || item.cell != m_justReadCell)
+            told.append(item.text);
+    }
+    if (hasFocus())
+        m_cells[m_focusCell]->tell(told.join(QLatin1Char(' ')));
 }
 
 void BoardArea::showFocusFrame()
@@ -56,8 +69,12 @@ void BoardArea::keyPressEvent(QKeyEvent *event)
     const int column = m_focusCell % 3;
     const int key = event->key();
     if (key >= Qt::Key_1 && key <= Qt::Key_9) {
-        moveFocus(key - Qt::Key_1);
-        emit cellChosen(m_focusCell);
+        const int index = key - Qt::Key_1;
+        const bool read = index != m_focusCell && hasFocus();
+        moveFocus(index);
+        m_justReadCell = read ? index : -1;
+        emit cellChosen(index);
+        m_justReadCell = -1;
         return;
     }
     switch (key) {
@@ -89,13 +106,21 @@ void BoardArea::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
     showFocusFrame();
-    // For a screen reader, the focus is on the framed cell.
-    if (m_cells[m_focusCell])
-        boardaccessible::focusMoved(m_cells[m_focusCell]);
+    // For a screen reader, the focus is on the framed cell: said after the
+    // toolkit has said that the area has it.
+    if (!m_cells[m_focusCell])
+        return;
+    m_cells[m_focusCell]->setFocused(true);
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            boardaccessible::focusMoved(m_cells[m_focusCell]);
+    });
 }
 
 void BoardArea::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
     showFocusFrame();
+    if (m_cells[m_focusCell])
+        m_cells[m_focusCell]->setFocused(false);
 }

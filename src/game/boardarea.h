@@ -22,10 +22,17 @@ public:
     BoardCell *cell(int index) const { return m_cells[index]; }
 
     int focusCell() const { return m_focusCell; }
-    // Puts the focus on a cell that changed by no key or click of the
-    // player's (the computer's or the opponent's mark), so that a screen
-    // reader names it; the frame moves there when it shows.
-    void follow(int index);
+    // One thing a screen reader is told: a mark placed in `cell`, or a
+    // result (`cell` -1).
+    struct News {
+        int cell;
+        QString text;
+    };
+    // Tells a screen reader, through the focused cell, what a move changed:
+    // "X, Centre. O, Top left." The focus stays where the player left it.
+    // A mark in a cell the focus has just moved to, by a key, is left out:
+    // the reader has just read that cell.
+    void tell(const QList<News> &news);
     // The frame shows once the keyboard has been used on the board.
     bool focusFrameShown() const;
 
@@ -43,5 +50,6 @@ private:
 
     std::array<BoardCell *, 9> m_cells{};
     int m_focusCell = 4;
+    int m_justReadCell = -1; // where a key has just moved the focus
     bool m_keyboardUsed = false;
 };

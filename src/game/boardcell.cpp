@@ -31,22 +31,50 @@ void BoardCell::setPicture(const Picture *picture, bool open)
     if (m_picture == picture)
         return;
     m_picture = picture;
-    const int row = m_index / 3;
-    const int column = m_index % 3;
-    // Where it lies, and, while it is empty, how to play there.
-    const QString description = open ? tr("Row %1, column %2. Press %3 to play here.").arg(row + 1).arg(column + 1).arg(m_index + 1)
-                                     : tr("Row %1, column %2.").arg(row + 1).arg(column + 1);
-    if (accessibleDescription() != description)
-        setAccessibleDescription(description);
+    m_open = open;
     // What a screen reader says of the cell: "Centre: X".
-    setAccessibleName(tr("%1: %2").arg(tr(kPlaces[m_index]), picture ? picture->description() : QString()));
+    setAccessibleName(tr("%1: %2").arg(place(), picture ? picture->description() : QString()));
+    // The focused cell keeps its news until the focus leaves it.
+    if (!m_focused)
+        describe();
 
     // The 2 px strips shared with a neighbour lie under a grid line and look
     // the same whatever the picture: leaving them out spares the neighbours
     // a repaint.
+    const int row = m_index / 3;
+    const int column = m_index % 3;
     constexpr int strip = boardgeometry::kCellSize - boardgeometry::kStep;
     update(rect().adjusted(column > 0 ? strip : 0, row > 0 ? strip : 0, column < 2 ? -strip : 0,
                            row < 2 ? -strip : 0));
+}
+
+QString BoardCell::place() const
+{
+    return tr(kPlaces[m_index]);
+}
+
+// Where the cell lies, and, while it is empty, how to play there.
+void BoardCell::describe()
+{
+    const int row = m_index / 3 + 1;
+    const int column = m_index % 3 + 1;
+    const QString description = m_open ? tr("Row %1, column %2. Press %3 to play here.").arg(row).arg(column).arg(m_index + 1)
+                                       : tr("Row %1, column %2.").arg(row).arg(column);
+    if (accessibleDescription() != description)
+        setAccessibleDescription(description);
+}
+
+void BoardCell::setFocused(bool focused)
+{
+    m_focused = focused;
+    if (!focused)
+        describe();
+}
+
+void BoardCell::tell(const QString &news)
+{
+    if (!news.isEmpty() && accessibleDescription() != news)
+        setAccessibleDescription(news);
 }
 
 void BoardCell::setFocusFrame(bool shown)

@@ -20,6 +20,15 @@ public:
     // The cell shows this very object, not a copy of it; `open` says that a
     // mark may be placed here, which a screen reader is told.
     void setPicture(const Picture *picture, bool open);
+    // The cell's place, for a screen reader: "Centre".
+    QString place() const;
+
+    // While the cell holds the focus, its description is what a screen
+    // reader reads out as news: what the last move changed. The news goes
+    // once the focus has left the cell, and the cell says again where it
+    // lies.
+    void setFocused(bool focused);
+    void tell(const QString &news);
 
     // The keyboard's focus frame, drawn inside the cell.
     void setFocusFrame(bool shown);
@@ -33,8 +42,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void describe();
+
     int m_index;
     const Picture *m_picture = nullptr;
+    bool m_open = true;
+    bool m_focused = false;
     bool m_pressed = false;
     bool m_focusFrame = false;
 };

@@ -39,10 +39,10 @@ private:
     Form1 &m_form;
 };
 
-void Form1::messageBox(const QString &text, Toolkit::Icon icon, const QString &title)
+void Form1::messageBox(const QString &text, Toolkit::Icon icon, const QString &title, const QString &news)
 {
     const DialogScope open(*this);
-    m_toolkit.messageBox(text, icon, title);
+    m_toolkit.messageBox(text, icon, title, news);
 }
 
 QString Form1::inputBox(const QString &prompt, const QString &offered, const InputChoices *choices)

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QMenuBar>
 
+#include <utility>
+
 using kelmo::Mark;
 using kelmo::Stroke;
 
@@ -104,7 +106,7 @@ void Form1::ClearBoard()
 {
     for (BoardCell *cell : Image1)
         cell->setPicture(&PicEmpty, true);
-    tellResult(QString());
+    m_news.clear();
     XTurn = true;
     GameOn = true;
     FirstMove = true;
@@ -144,13 +146,21 @@ kelmo::Board Form1::board() const
 void Form1::placeMark(int cell, const Picture &picture)
 {
     Image1[cell]->setPicture(&picture, &picture == &PicEmpty);
+    if (&picture == &X || &picture == &O)
+        m_news.append({cell, tr("%1, %2.").arg(picture.description(), Image1[cell]->place())});
 }
 
-void Form1::tellResult(const QString &text)
+void Form1::tellNews()
 {
-    const QString description = text.isEmpty() ? tr("Status") : tr("Status: %1").arg(text);
-    if (Label2->accessibleDescription() != description)
-        Label2->setAccessibleDescription(description);
+    m_area->tell(std::exchange(m_news, {}));
+}
+
+QString Form1::takeNews()
+{
+    QStringList news;
+    for (const BoardArea::News &item : std::exchange(m_news, {}))
+        news.append(item.text);
+    return news.join(QLatin1Char(' '));
 }
 
 const Picture &Form1::holderOf(Mark mark) const
@@ -180,8 +190,10 @@ bool Form1::YouWin()
     const auto win = kelmo::findWin(cells);
     if (!win) {
         // A full board is no end of the game, but a screen reader hears it.
-        if (GameOn && std::find(cells.begin(), cells.end(), Mark::Empty) == cells.end())
-            tellResult(tr("The board is full: a draw."));
+        const QString draw = tr("The board is full: a draw.");
+        const bool told = std::any_of(m_news.begin(), m_news.end(), [&](const auto &item) { return item.text == draw; });
+        if (GameOn && std::find(cells.begin(), cells.end(), Mark::Empty) == cells.end() && !told)
+            m_news.append({-1, draw});
         return false;
     }
     const Picture &struck = strikeHolder(win->mark, win->stroke);

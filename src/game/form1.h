@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/boardarea.h"
 #include "game/statuslabel.h"
 #include "net/moveexchange.h"
 #include "rules/winrules.h"
@@ -10,7 +11,6 @@
 
 #include <array>
 
-class BoardArea;
 class BoardCell;
 class QAction;
 
@@ -115,9 +115,12 @@ private:
     void Form_Load();
     void createBoard(BoardArea *area, int width);
     void placeMark(int cell, const Picture &picture);
-    // Tells a screen reader how the game ended, through the bottom status
-    // line: no box says it for a draw.
-    void tellResult(const QString &text);
+    // What a screen reader is told once the player's action, or the
+    // opponent's message, has been handled: the marks placed, in turn, and
+    // a draw, which no box tells.
+    void tellNews();
+    // The news so far, taken to be told by a box.
+    QString takeNews();
     const Picture &holderOf(kelmo::Mark mark) const;
     const Picture &strikeHolder(kelmo::Mark mark, kelmo::Stroke stroke) const;
     // moves.cpp
@@ -131,7 +134,8 @@ private:
     void showWaiting();
     QString chooseOpponent();
     // dialogs.cpp
-    void messageBox(const QString &text, Toolkit::Icon icon = Toolkit::Icon::None, const QString &title = {});
+    void messageBox(const QString &text, Toolkit::Icon icon = Toolkit::Icon::None, const QString &title = {},
+                    const QString &news = {});
     QString inputBox(const QString &prompt, const QString &offered, const InputChoices *choices = nullptr);
     void showModal(QDialog &dialog);
     void showReports();
@@ -140,6 +144,7 @@ private:
     Toolkit &m_toolkit;
     quint16 m_port;
     BoardArea *m_area = nullptr;
+    QList<BoardArea::News> m_news; // what the handling of an event has changed so far
     QString m_waitingHost;        // the host name shown while waiting for an opponent
     QAction *m_modeBefore = nullptr; // the mode item a choice has just unchecked
     int m_openDialogs = 0;        // dialogs of this window now open

@@ -202,6 +202,7 @@ void Form1::mnuComMove_Click()
         XTurn = false; // the computer opens the game with O
     ComPlay = true;
     ComputerMove();
+    tellNews();
 }
 
 void Form1::mnuAbout_Click()

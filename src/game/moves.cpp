@@ -14,8 +14,7 @@ using kelmo::Mark;
 
 void Form1::announce(const QString &text)
 {
-    tellResult(text);
-    messageBox(text);
+    messageBox(text, Toolkit::Icon::None, {}, takeNews());
     mnuComMove->setEnabled(false);
 }
 
@@ -63,6 +62,7 @@ void Form1::Image1_Click(int Index)
     case Mode::None:
         break;
     }
+    tellNews();
 }
 
 // The waiting side plays X, the connecting side O. A side may place its
@@ -94,7 +94,6 @@ bool Form1::computerPass(Mark mover, int randomCell)
 {
     if (const auto cell = kelmo::chooseCell(board(), mover, randomCell)) {
         placeMark(*cell, holderOf(mover));
-        m_area->follow(*cell);
     }
     XTurn = mover == Mark::O;
     return YouWin();
@@ -144,17 +143,20 @@ MoveExchange::Outcome Form1::applyPeerMessage(const PeerMessage &message, Side s
         if (!isEmpty(message.cell))
             return Outcome::CellTaken;
         placeMark(message.cell, side == Side::Waiting ? O : X);
-        m_area->follow(message.cell);
         if (!YouWin()) {
             XTurn = side == Side::Waiting;
             break;
         }
-        tellResult(tr("You Lose"));
-        if (!std::exchange(m_lossTold, true))
-            messageBox(tr("You Lose"));
+        if (const bool toldBefore = std::exchange(m_lossTold, true); toldBefore) {
+            m_news.append({-1, tr("You Lose")});
+            tellNews();
+        } else {
+            messageBox(tr("You Lose"), Toolkit::Icon::None, {}, takeNews());
+        }
         return Outcome::GameEnded;
     case PeerMessage::Kind::Ignored:
         break;
     }
+    tellNews();
     return Outcome::Applied;
 }

@@ -11,14 +11,13 @@ namespace {
 const QString kNamePrefix = QStringLiteral("Kelmo on ");
 
 // Characters that would break the line, or that show nothing but can hide
-// or turn text around: controls, format characters (bidi controls,
-// zero-width characters), line and paragraph separators, and code points
-// with no character.
+// or turn text around: blanks of any kind (line and paragraph separators
+// among them) and controls count as one blank; format characters (bidi
+// controls, zero-width characters) and code points with no character are
+// taken out.
 bool breaksLine(char32_t c)
 {
-    const QChar::Category category = QChar::category(c);
-    return QChar::isSpace(c) || category == QChar::Other_Control || category == QChar::Separator_Line
-        || category == QChar::Separator_Paragraph;
+    return QChar::isSpace(c) || QChar::category(c) == QChar::Other_Control;
 }
 
 bool invisible(char32_t c)

@@ -48,12 +48,15 @@ void placeClearOfPlayersWindow(QWidget &dialog)
 
 } // namespace
 
-void QtToolkit::messageBox(const QString &text, Icon icon, const QString &title)
+void QtToolkit::messageBox(const QString &text, Icon icon, const QString &title, const QString &news)
 {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     title.isEmpty() ? kAppTitle : title, text, QMessageBox::Ok, playersWindow());
     // Texts may come from the network: never interpret them as markup.
     box.setTextFormat(Qt::PlainText);
+    // A screen reader names the box as it opens, before its text.
+    if (!news.isEmpty())
+        box.setAccessibleName(news);
     // A short text makes a narrow box, whose title bar then has no room for
     // the title beside its buttons: the box is made wide enough for both.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {

@@ -8,7 +8,7 @@
 class QtToolkit : public Toolkit
 {
 public:
-    void messageBox(const QString &text, Icon icon, const QString &title) override;
+    void messageBox(const QString &text, Icon icon, const QString &title, const QString &news) override;
     QString inputBox(const QString &prompt, const QString &offered, const InputChoices *choices = nullptr) override;
     void showModal(QDialog &dialog) override;
     void randomize() override;

@@ -58,8 +58,10 @@ public:
     virtual ~Toolkit() = default;
 
     // Modal, with an OK button only. An empty title shows kAppTitle.
-    virtual void messageBox(const QString &text, Icon icon = Icon::None,
-                            const QString &title = {}) = 0;
+    // `news`, when given, is what a screen reader says as the box opens,
+    // before the text: the moves that led to a result.
+    virtual void messageBox(const QString &text, Icon icon = Icon::None, const QString &title = {},
+                            const QString &news = {}) = 0;
     // Modal, with OK and Cancel. OK gives exactly the text in the box,
     // Cancel the empty text. With `choices`, the box also lists their
     // entries while there are some, and choosing one puts its text in the

@@ -22,6 +22,7 @@ public:
     };
 
     QList<Shown> messages;
+    QStringList newsBefore;       // what a screen reader heard as each box opened
     QStringList prompts;          // "prompt|offered" of each input box
     QQueue<QString> inputAnswers; // then `defaultAnswer`
     QString defaultAnswer;        // the empty text: Cancel
@@ -34,9 +35,10 @@ public:
     const InputChoices *openChoices = nullptr; // meanwhile, the input box's choices, if any
     std::function<void(QDialog &)> onModal;
 
-    void messageBox(const QString &text, Icon icon, const QString &title) override
+    void messageBox(const QString &text, Icon icon, const QString &title, const QString &news) override
     {
         messages.append({text, icon, title.isEmpty() ? kAppTitle : title});
+        newsBefore.append(news);
         if (onMessage)
             onMessage(text);
     }
