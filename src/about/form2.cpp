@@ -2,6 +2,7 @@
 
 #include "toolkit/colours.h"
 #include "toolkit/pictures.h"
+#include "toolkit/placement.h"
 #include "toolkit/toolkit.h"
 
 #include <QEvent>
@@ -48,7 +49,7 @@ Form2::Form2(QWidget *parent)
     // The window keeps its size, and widens where a line in the player's
     // language or font would not fit: every line is drawn in the window's
     // own font.
-    int width = kSize.width();
+    int width = std::max(kSize.width(), titleBarWidth(*this, windowTitle()));
     for (const QLabel *line : {Label3, Label1, Label2, Label13})
         width = std::max(width, line->fontMetrics().horizontalAdvance(line->text()) + 2 * kMargin + 4);
     setFixedSize(width, kSize.height());

@@ -1,5 +1,8 @@
 #include "toolkit/placement.h"
 
+#include <QFontMetrics>
+#include <QWidget>
+
 #include <algorithm>
 
 QPoint placeClearOf(const QRect &window, const QSize &size, const QRect &screen)
@@ -19,4 +22,14 @@ QPoint placeClearOf(const QRect &window, const QSize &size, const QRect &screen)
     }
     return QPoint(std::clamp(below.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width())),
                   std::clamp(below.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
+}
+
+int titleBarWidth(const QWidget &window, const QString &title)
+{
+    // Title bars draw their title in bold, between the window's icon and up
+    // to three buttons, with margins around each.
+    QFont bold = window.font();
+    bold.setBold(true);
+    constexpr int kIconAndButtons = 140;
+    return QFontMetrics(bold).horizontalAdvance(title) * 5 / 4 + kIconAndButtons;
 }

@@ -14,10 +14,6 @@
 
 namespace {
 
-// What a window manager's title bar may take besides the title: its
-// buttons, the window's icon and their margins.
-constexpr int kTitleBarButtons = 160;
-
 // The window the player is using: the active one, or, while none is (as
 // just after another dialog has closed), the main window.
 QWidget *playersWindow()
@@ -60,9 +56,8 @@ void QtToolkit::messageBox(const QString &text, Icon icon, const QString &title,
     // A short text makes a narrow box, whose title bar then has no room for
     // the title beside its buttons: the box is made wide enough for both.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
-        const int titleRoom = 2 * box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
-        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                      grid->columnCount());
+        grid->addItem(new QSpacerItem(titleBarWidth(box, box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     placeClearOfPlayersWindow(box);
     box.exec();
