@@ -2,6 +2,7 @@
 
 #include "game/boardarea.h"
 #include "game/boardcell.h"
+#include "game/statuslabel.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -130,6 +131,12 @@ public:
     {
     }
 
+    QString text(QAccessible::Text t) const override
+    {
+        // The toolkit tells a screen reader that the area has the focus
+        // before the area tells it which cell: the area too has a name.
+        return t == QAccessible::Name ? QCoreApplication::translate("BoardArea", "Game") : QAccessibleWidget::text(t);
+    }
     int childCount() const override { return int(children().size()); }
     QAccessibleInterface *child(int index) const override { return children().value(index); }
     int indexOfChild(const QAccessibleInterface *child) const override
@@ -168,6 +175,14 @@ public:
     }
 
     QAccessibleInterface *parent() const override { return table(); }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return cell()->spokenName();
+        if (t == QAccessible::Description)
+            return cell()->spokenDescription();
+        return QAccessibleWidget::text(t);
+    }
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
@@ -200,12 +215,32 @@ private:
     BoardCell *cell() const { return static_cast<BoardCell *>(widget()); }
 };
 
+// A status line: its text, described as the game's status.
+class StatusInterface : public QAccessibleWidget
+{
+public:
+    explicit StatusInterface(StatusLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<StatusLabel *>(widget())->text();
+        if (t == QAccessible::Description)
+            return QCoreApplication::translate("Form1", "Status");
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *factory(const QString &, QObject *object)
 {
     if (auto *area = qobject_cast<BoardArea *>(object))
         return new AreaInterface(area);
     if (auto *cell = qobject_cast<BoardCell *>(object))
         return new CellInterface(cell);
+    if (auto *label = qobject_cast<StatusLabel *>(object))
+        return new StatusInterface(label);
     return nullptr;
 }
 

@@ -15,9 +15,6 @@ BoardArea::BoardArea(QWidget *parent)
     makeWhiteArea(this);
     setFocusPolicy(Qt::StrongFocus);
     boardaccessible::install();
-    // The toolkit tells a screen reader that the area has the focus before
-    // the area tells it which cell: the area too has a name.
-    setAccessibleName(tr("Game"));
 }
 
 void BoardArea::setCells(const std::array<BoardCell *, 9> &cells)

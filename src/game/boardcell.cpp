@@ -33,7 +33,7 @@ void BoardCell::setPicture(const Picture *picture, bool open)
     m_picture = picture;
     m_open = open;
     // What a screen reader says of the cell: "Centre: X".
-    setAccessibleName(tr("%1: %2").arg(place(), picture ? picture->description() : QString()));
+    setSpoken(m_name, tr("%1: %2").arg(place(), picture ? picture->description() : QString()), QAccessible::NameChanged);
     // The focused cell keeps its news until the focus leaves it.
     if (!m_focused)
         describe();
@@ -60,8 +60,7 @@ void BoardCell::describe()
     const int column = m_index % 3 + 1;
     const QString description = m_open ? tr("Row %1, column %2. Press %3 to play here.").arg(row).arg(column).arg(m_index + 1)
                                        : tr("Row %1, column %2.").arg(row).arg(column);
-    if (accessibleDescription() != description)
-        setAccessibleDescription(description);
+    setSpoken(m_description, description, QAccessible::DescriptionChanged);
 }
 
 void BoardCell::setFocused(bool focused)
@@ -73,8 +72,21 @@ void BoardCell::setFocused(bool focused)
 
 void BoardCell::tell(const QString &news)
 {
-    if (!news.isEmpty() && accessibleDescription() != news)
-        setAccessibleDescription(news);
+    if (!news.isEmpty())
+        setSpoken(m_description, news, QAccessible::DescriptionChanged);
+}
+
+// Screen readers learn of a change once the cell is on screen: nothing
+// reaches the accessibility bus before the window is shown.
+void BoardCell::setSpoken(QString &spoken, const QString &text, QAccessible::Event change)
+{
+    if (spoken == text)
+        return;
+    spoken = text;
+    if (isVisible()) {
+        QAccessibleEvent event(this, change);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void BoardCell::setFocusFrame(bool shown)

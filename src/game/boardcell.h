@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 
 class Picture;
@@ -22,6 +23,10 @@ public:
     void setPicture(const Picture *picture, bool open);
     // The cell's place, for a screen reader: "Centre".
     QString place() const;
+    // What a screen reader says of the cell: "Centre: X", and where it lies
+    // or what the last move changed.
+    const QString &spokenName() const { return m_name; }
+    const QString &spokenDescription() const { return m_description; }
 
     // While the cell holds the focus, its description is what a screen
     // reader reads out as news: what the last move changed. The news goes
@@ -43,9 +48,12 @@ protected:
 
 private:
     void describe();
+    void setSpoken(QString &spoken, const QString &text, QAccessible::Event change);
 
     int m_index;
     const Picture *m_picture = nullptr;
+    QString m_name;
+    QString m_description;
     bool m_open = true;
     bool m_focused = false;
     bool m_pressed = false;

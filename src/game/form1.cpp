@@ -91,8 +91,6 @@ void Form1::createBoard(BoardArea *area, int width)
     const int extra = width - boardgeometry::kClientSize;
     Label1 = createStatusLabel(area, QRect(8, 0, 153 + extra, 17));
     Label2 = createStatusLabel(area, QRect(8, 152, 161 + extra, 17));
-    Label1->setAccessibleDescription(tr("Status"));
-    Label2->setAccessibleDescription(tr("Status"));
 }
 
 void Form1::Form_Load()
