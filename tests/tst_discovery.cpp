@@ -155,6 +155,7 @@ private slots:
         QFETCH(int, chosen);
         FakeGameDiscovery discovery;
         auto player = std::make_unique<Player>("alpha", 0);
+        player->toolkit.defaultAnswer = QStringLiteral("127.0.0.1");
         player->form->setGameDiscovery(&discovery);
         QTcpSocket peer;
         connectRawPeer(*player, peer);

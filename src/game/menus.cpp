@@ -154,6 +154,14 @@ void Form1::mnusubGame_Click(int Index)
         Label1->setText(QString());
         Label2->setText(QString());
         ConnectIP = chooseOpponent();
+        if (ConnectIP.trimmed().isEmpty()) {
+            // Cancelled: back, without a word, to the mode chosen before,
+            // started afresh; from Connect to Opponent itself, to the mode
+            // at start.
+            m_modeBefore = nullptr;
+            (modeBefore ? modeBefore : mnusubGame[OnePlayer])->trigger();
+            return;
+        }
         // The greeting is this host's name: known before the connection can
         // complete.
         const QString host = GetIPHostName();
