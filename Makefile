@@ -119,7 +119,7 @@ mutants: test-deps
 # without them that row says it was skipped.
 bench: build
 	cd $(BUILD_DIR)/bench && QT_QPA_PLATFORM=offscreen $(CURDIR)/bench/desktop-session \
-		./kelmo-bench ./kelmo-startup-probe ./bare-window-probe
+		./kelmo-bench ./kelmo-startup-probe ./bare-window-probe ../kelmo
 
 # Everything: the game, the icon theme, the tests and the tools.
 build: configure
