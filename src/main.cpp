@@ -7,6 +7,7 @@
 #include "toolkit/qttoolkit.h"
 
 #include <QApplication>
+#include <QMenuBar>
 
 int main(int argc, char *argv[])
 {
@@ -24,9 +25,20 @@ int main(int argc, char *argv[])
     AvahiDiscovery discovery;
     Form1 form(toolkit);
     form.setGameDiscovery(&discovery);
+    // As soon as a widget inside a window is shown, the toolkit reaches the
+    // accessibility bus over D-Bus and waits for its answers: the window goes
+    // on screen first, and what it holds a moment later. Drawing the icon at
+    // every size and sending it to the desktop would hold up the first frame
+    // as well; it is for the task bar and the boxes.
+    QWidget *const contents[] = {form.menuBar(), form.centralWidget()};
+    for (QWidget *part : contents)
+        part->hide();
     form.show();
-    // Drawing the icon at every size and sending it to the desktop would
-    // hold up the first frame; it is for the task bar and the boxes.
-    afterFirstPaint(form, [] { QApplication::setWindowIcon(pictures::windowIcon()); });
+    afterFirstPaint(form, [contents] {
+        for (QWidget *part : contents)
+            part->show();
+        contents[1]->setFocus();
+        QApplication::setWindowIcon(pictures::windowIcon());
+    });
     return app.exec();
 }
