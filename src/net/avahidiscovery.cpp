@@ -14,9 +14,9 @@ AvahiDiscovery::~AvahiDiscovery()
 {
     if (!m_thread)
         return;
-    // The worker goes on its own thread, which then ends.
+    // The worker goes on its own thread, as the thread ends.
     QMetaObject::invokeMethod(m_worker, [worker = m_worker] {
-        delete worker;
+        worker->deleteLater();
         QThread::currentThread()->quit();
     });
     if (m_thread->wait(QDeadlineTimer(kShutdownWaitMs))) {
