@@ -34,6 +34,8 @@ public:
         window.choose(Form1::WaitingForConnection);
         for (int i = 0; i < steps.size(); ++i) {
             const QString step = steps[i];
+            if (QTest::currentTestFailed())
+                return; // a failed step ends the script
             if (!step.endsWith('{')) {
                 play(step);
                 continue;
@@ -42,8 +44,10 @@ public:
             while (steps.value(++i) != "}")
                 block.append(steps[i]);
             std::function<void()> inside = [this, block] {
-                for (const QString &nested : block)
-                    play(nested);
+                for (const QString &nested : block) {
+                    if (!QTest::currentTestFailed())
+                        play(nested);
+                }
             };
             if (step == "box {") {
                 window.toolkit.onMessage = [this, inside](const QString &) {
@@ -70,50 +74,55 @@ private:
             return; // dropped with the connection
         sent += bytes.size();
         // Taken, or waiting for a dialog to close.
-        QTRY_COMPARE_WITH_TIMEOUT(connection().totalBytesTaken() + connection().BytesReceived(), sent, 20000);
+        QTRY_VERIFY2_WITH_TIMEOUT(connection().totalBytesTaken() + connection().BytesReceived() == sent,
+                                  qPrintable(where + ": the window did not take what the peer sent"), 20000);
     }
 
+    // Each check names the step that failed: "step 4 (< 1): ...".
     void play(const QString &step)
     {
+        where = QStringLiteral("step %1 (%2)").arg(++number).arg(step);
         const QString word = step.section(' ', 0, 0);
         const QString rest = step.section(' ', 1);
         if (word == "greet" || word == "peer") {
             peer = std::make_unique<QTcpSocket>();
-            QVERIFY(reachWaiting(window, *peer));
+            QVERIFY2(reachWaiting(window, *peer), qPrintable(where + ": the window did not greet the peer"));
             sent = connection().totalBytesTaken();
             if (word == "greet")
                 send(rest.toLatin1());
         } else if (word == ">") {
             send(rest.toLatin1()); // one character per byte: "\xff" is the byte 255
         } else if (word == "<") {
-            QCOMPARE(readExactly(*peer, rest.size()), rest.toLatin1());
+            const QByteArray received = readExactly(*peer, rest.size());
+            QVERIFY2(received == rest.toLatin1(), qPrintable(where + ": the peer received \"" + received + "\""));
         } else if (word == "patience") {
             window->setGreetingTimeout(rest.toInt());
         } else if (word == "dropped") {
-            QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
+            QTRY_VERIFY2(peer->state() == QAbstractSocket::UnconnectedState, qPrintable(where + ": the peer is still connected"));
         } else if (word == "leave") {
             peer->disconnectFromHost();
-            QTRY_VERIFY(connection().state() != Winsock::State::Connected);
+            QTRY_VERIFY2(connection().state() != Winsock::State::Connected, qPrintable(where + ": the window kept the peer"));
         } else if (word == "intruder") {
             QTcpSocket intruder;
             QSignalSpy refused(&intruder, &QTcpSocket::disconnected);
             intruder.connectToHost(QHostAddress::LocalHost, window->wsListen->listeningPort());
-            QTRY_COMPARE(refused.size(), 1);
-            QCOMPARE(intruder.readAll(), QByteArray());
+            QTRY_VERIFY2(refused.size() == 1 && intruder.readAll().isEmpty(), qPrintable(where + ": the intruder was let in"));
         } else if (word == "click") {
             window->Image1_Click(rest.toInt());
         } else if (word == "board") {
-            QCOMPARE(window.board(), rest);
+            QVERIFY2(window.board() == rest, qPrintable(where + ": the board is " + window.board()));
         } else {
             const QHash<QString, Form1::GameItem> commands{
                 {"new", Form1::New}, {"wait", Form1::WaitingForConnection}, {"connect", Form1::ConnectToOpponent}};
-            QVERIFY2(commands.contains(word), qPrintable(step));
+            QVERIFY2(commands.contains(word), qPrintable(where + ": no such step"));
             window.choose(commands[word]);
         }
     }
 
     std::unique_ptr<QTcpSocket> peer;
     qint64 sent = 0;
+    int number = 0; // of the step being played
+    QString where;  // the step being played, for its checks
 };
 
 } // namespace
@@ -175,6 +184,8 @@ private slots:
         QFETCH(QStringList, told);
         PeerScript script;
         script.run(steps);
+        if (QTest::currentTestFailed())
+            return; // the failed step has said what went wrong
         QTRY_COMPARE(script.window.told(), told);
         QTRY_COMPARE(script.window.board(), board);
         QTEST(script.window->Label1->text(), "label");
@@ -236,15 +247,20 @@ private slots:
         // Bytes each window has sent, up (connecting to waiting) and down; once
         // the link lets them through, they have been handled on the other side.
         std::array<qint64, 2> sent{};
+        QString where; // the step being played, for its checks: "step 3 (W 4)"
         const auto settle = [&] {
             for (LinkProxy::Direction d : {LinkProxy::Up, LinkProxy::Down}) {
                 Winsock &receiver = d == LinkProxy::Up ? *waiting->wsServer : *connecting->wsClient;
-                QTRY_COMPARE(link.passed(d) + link.held(d).size(), sent[d]);
+                const char *const way = d == LinkProxy::Up ? " up" : " down";
+                QTRY_VERIFY2(link.passed(d) + link.held(d).size() == sent[d], qPrintable(where + ": bytes missing on the link" + way));
                 if (!link.holds(d))
-                    QTRY_COMPARE(receiver.totalBytesTaken(), sent[d]);
+                    QTRY_VERIFY2(receiver.totalBytesTaken() == sent[d], qPrintable(where + ": bytes not taken" + way));
             }
         };
-        for (const QString &step : steps) {
+        for (int number = 1; const QString &step : steps) {
+            if (QTest::currentTestFailed())
+                return; // a failed step ends the script
+            where = QStringLiteral("step %1 (%2)").arg(number++).arg(step);
             const QStringList words = step.split(' ');
             if (words[0] == "connect") {
                 connecting.choose(Form1::ConnectToOpponent);
@@ -253,7 +269,8 @@ private slots:
                 waiting->setGreetingWindow(MoveExchange::kGreetingWindow);
                 continue;
             } else if (words[0] == "held") {
-                QCOMPARE(link.held(directions(words[1]).first()), words[2].toLatin1());
+                const QByteArray held = link.held(directions(words[1]).first());
+                QVERIFY2(held == words[2].toLatin1(), qPrintable(where + ": the link holds \"" + held + "\""));
             } else if (words[0] == "hold" || words[0] == "release" || words[0] == "split") {
                 for (LinkProxy::Direction d : directions(words[1]))
                     words[0] == "hold" ? link.hold(d) : link.release(d, words[0] == "split");
