@@ -161,6 +161,10 @@ private slots:
         QCOMPARE(interfaceOf(form.Image1[0])->text(QAccessible::Name), QStringLiteral("Top left: O"));
         QCOMPARE(description(4), QStringLiteral("X, Centre. O, Top left."));
         QCOMPARE(events.count({QAccessible::DescriptionChanged, form.Image1[4]}), 1); // the news alone
+        // The same news in a new game is told again.
+        form.mnusubGame[Form1::New]->trigger();
+        form.Image1_Click(4);
+        QCOMPARE(events.count({QAccessible::DescriptionChanged, form.Image1[4]}), 2);
         QVERIFY(!sent(QAccessible::Focus, form.Image1[0]));
         // Once the focus has left it, a filled cell says where it lies, and no
         // longer how to play there.

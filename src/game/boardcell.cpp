@@ -72,8 +72,12 @@ void BoardCell::setFocused(bool focused)
 
 void BoardCell::tell(const QString &news)
 {
-    if (!news.isEmpty())
-        setSpoken(m_description, news, QAccessible::DescriptionChanged);
+    if (news.isEmpty())
+        return;
+    // The same news again, as in a new game, is told again too.
+    if (news == m_description)
+        m_description.clear();
+    setSpoken(m_description, news, QAccessible::DescriptionChanged);
 }
 
 // Screen readers learn of a change once the cell is on screen: nothing
