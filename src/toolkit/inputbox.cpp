@@ -37,7 +37,8 @@ InputBox::InputBox(const QString &prompt, const QString &offered, const InputCho
         m_list->setHeaderLabels({choices->nameHeading, choices->textHeading});
         m_list->setRootIsDecorated(false);
         m_list->setUniformRowHeights(true);
-        m_list->setMinimumHeight(fontMetrics().height() * 8);
+        // Room for a name and a whole address beside it, and a scroll bar.
+        m_list->setMinimumSize(fontMetrics().averageCharWidth() * 46, fontMetrics().height() * 8);
         m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
         m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
         m_list->header()->setStretchLastSection(false);
