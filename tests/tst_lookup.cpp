@@ -17,7 +17,7 @@ struct Lookup {
     int cleanup;   // WSACleanup's result
     int hostError; // 0: gethostname works; else WSAGetLastError after it fails
     QByteArray hostName;
-    std::optional<HostEntry> host;
+    HostAddresses host;
     QString name, address;
     QList<Shown> shown;
 };
@@ -50,15 +50,15 @@ private slots:
     void lookups_data()
     {
         QTest::addColumn<Lookup>("lookup");
-        const std::optional<HostEntry> tenOOne = HostEntry{4, {QByteArray("\x0a\x00\x00\x01", 4)}};
+        const HostAddresses tenOOne = QList{QHostAddress("10.0.0.1")};
         const Shown down{"Winsock Not Responting", Toolkit::Icon::Exclamation, "ERROR"};
         const auto twice = [](const char *text) { return QList<Shown>(2, Shown{text, Toolkit::Icon::None, "Kelmo"}); };
         const auto row = [](const char *name, const Lookup &lookup) { QTest::newRow(name) << lookup; };
         row("both succeed", {0, 0x0101, 100, 0, 0, "Beta.Lan", tenOOne, "Beta.Lan", "10.0.0.1", {}});
         row("only the first address",
-            {0, 0x0101, 100, 0, 0, "alpha", HostEntry{4, {QByteArray("\xc0\xa8\x01\xfe", 4), QByteArray("\x0a\x00\x00\x02", 4)}},
+            {0, 0x0101, 100, 0, 0, "alpha", QList{QHostAddress("192.168.1.254"), QHostAddress("10.0.0.2")},
              "alpha", "192.168.1.254", {}});
-        row("no address at all", {0, 0x0101, 100, 0, 0, "alpha", HostEntry{4, {}}, "alpha", "", {}});
+        row("no address at all", {0, 0x0101, 100, 0, 0, "alpha", QList<QHostAddress>{}, "alpha", "", {}});
         row("a host name that fills the buffer",
             {0, 0x0101, 100, 0, 0, QByteArray(300, 'h'), tenOOne, QString(255, 'h'), "10.0.0.1", {}});
         row("start-up fails", {10091, 0x0101, 100, 0, 0, "alpha", tenOOne, "", "", {down, down}});
@@ -94,28 +94,29 @@ private slots:
         QCOMPARE(*answer, lookup.address);
         QCOMPARE(toolkit.messages, lookup.shown);
         QCOMPARE(sockets.requestedVersion, quint16(0x0101));
-        QCOMPARE(sockets.lookedUp, lookup.name.toLatin1());
+        QCOMPARE(sockets.lookedUp, lookup.name);
         // Every start-up that succeeded has been released.
         QCOMPARE(sockets.cleanups, lookup.startup == 0 ? sockets.startups : 0);
     }
 
     void reachableFirst_data()
     {
-        QTest::addColumn<QList<QByteArray>>("resolved");
-        QTest::addColumn<QList<QByteArray>>("interfaces");
-        QTest::addColumn<QByteArray>("first");
-        const QByteArray loop("\x7f\x00\x01\x01", 4), lan("\xc0\xa8\x00\x07", 4), other("\x0a\x01\x02\x03", 4);
+        QTest::addColumn<QList<QHostAddress>>("resolved");
+        QTest::addColumn<QList<QHostAddress>>("interfaces");
+        QTest::addColumn<QHostAddress>("first");
+        const QHostAddress loop("127.0.1.1"), lan("192.168.0.7"), other("10.1.2.3");
+        const QList<QHostAddress> none;
         QTest::newRow("resolved address is reachable") << QList{other} << QList{lan} << other;
         QTest::newRow("loopback replaced by interface") << QList{loop} << QList{lan, other} << lan;
-        QTest::newRow("loopback kept without interfaces") << QList{loop} << QList<QByteArray>{} << loop;
-        QTest::newRow("nothing resolved, interface known") << QList<QByteArray>{} << QList{lan} << lan;
-        QTest::newRow("nothing at all") << QList<QByteArray>{} << QList<QByteArray>{} << QByteArray();
+        QTest::newRow("loopback kept without interfaces") << QList{loop} << none << loop;
+        QTest::newRow("nothing resolved, interface known") << none << QList{lan} << lan;
+        QTest::newRow("nothing at all") << none << none << QHostAddress();
     }
 
     void reachableFirst()
     {
-        QFETCH(QList<QByteArray>, resolved);
-        QFETCH(QList<QByteArray>, interfaces);
+        QFETCH(QList<QHostAddress>, resolved);
+        QFETCH(QList<QHostAddress>, interfaces);
         QTEST(::reachableFirst(resolved, interfaces).value(0), "first");
     }
 };

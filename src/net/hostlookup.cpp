@@ -1,24 +1,12 @@
 #include "net/hostlookup.h"
 
-#include <QStringList>
-#include <QThread>
-
 #include <algorithm>
 
 HostLookup::HostLookup(SocketApi *sockets, QObject *context)
-    : m_sockets(sockets ? std::shared_ptr<SocketApi>(sockets, [](SocketApi *) {})
-                        : std::shared_ptr<SocketApi>(std::make_shared<SystemSocketApi>()))
-    , m_socketsBorrowed(sockets != nullptr)
+    : m_ownSockets(sockets ? nullptr : std::make_unique<SystemSocketApi>())
+    , m_sockets(sockets ? sockets : m_ownSockets.get())
     , m_context(context)
 {
-}
-
-HostLookup::~HostLookup()
-{
-    // Borrowed socket calls may go with their owner once the window has
-    // gone: a look-up still resolving through them is waited for.
-    if (m_socketsBorrowed && m_resolver)
-        m_resolver->wait();
 }
 
 bool HostLookup::SocketsInitialize()
@@ -108,22 +96,18 @@ void HostLookup::GetIPAddress(std::function<void(const QString &)> done)
     }
 
     const quint64 lookup = ++m_lookups;
-    auto found = std::make_shared<std::optional<HostEntry>>();
-    QThread *resolver = QThread::create([sockets = m_sockets, name = QByteArray(buffer), found] {
-        *found = sockets->gethostbyname(name.constData());
-    });
-    QObject::connect(resolver, &QThread::finished, m_context, [this, lookup, found, done = std::move(done)] {
+    // The answer comes through the window's event loop, and not at all once
+    // the window has gone.
+    m_sockets->gethostbyname(QString::fromLatin1(buffer), m_context,
+                             [this, lookup, done = std::move(done)](const HostAddresses &found) {
         if (lookup != m_lookups) {
             m_sockets->WSACleanup(); // forgotten: released without a word
             return;
         }
-        const QString text = addressText(*found);
+        const QString text = addressText(found);
         SocketsCeanup();
         done(text);
     });
-    QObject::connect(resolver, &QThread::finished, resolver, &QObject::deleteLater);
-    m_resolver = resolver;
-    resolver->start();
 }
 
 void HostLookup::cancelAddressLookup()
@@ -131,21 +115,14 @@ void HostLookup::cancelAddressLookup()
     ++m_lookups;
 }
 
-// The first address of `host`, byte by byte in decimal, joined by dots; the
+// The first address of `host`, its bytes in decimal joined by dots; the
 // player is told when there is no host at all.
-QString HostLookup::addressText(const std::optional<HostEntry> &host)
+QString HostLookup::addressText(const HostAddresses &host)
 {
     if (!host) {
         // Misspelled as the game has always shown it.
         lookupMessage(tr("Windows Not Responting"), Alert::Error);
         return {};
     }
-    QStringList bytes;
-    if (!host->h_addr_list.isEmpty()) {
-        const QByteArray &address = host->h_addr_list.first();
-        const qsizetype length = std::min<qsizetype>(host->h_length, address.size());
-        for (qsizetype i = 0; i < length; ++i)
-            bytes.append(QString::number(static_cast<uchar>(address[i])));
-    }
-    return bytes.join(QLatin1Char('.'));
+    return host->isEmpty() ? QString() : host->first().toString();
 }

@@ -3,7 +3,6 @@
 #include "net/socketapi.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 #include <QString>
 #include <QtGlobal>
 
@@ -11,7 +10,6 @@
 #include <memory>
 
 class QObject;
-class QThread;
 
 // The local host name and address: what the waiting side shows its player,
 // and what either side sends the opponent as its greeting. Each look-up
@@ -39,11 +37,11 @@ public:
     static qint32 Hibyte(qint16 w);
     static qint32 Lobyte(qint16 w);
     // Looks up the first address of the local host, dotted; empty on
-    // failure. Resolving the name may take the system seconds, so it runs
-    // on a thread of its own, and `done` gets the answer later, on the
-    // thread of the window; a look-up still pending when the next starts,
-    // or when cancelAddressLookup() is called, is forgotten: its `done` is
-    // never called and it tells the player nothing.
+    // failure. Resolving the name may take the system seconds, so nothing
+    // waits for it: `done` gets the answer later, from the window's event
+    // loop; a look-up still pending when the next starts, or when
+    // cancelAddressLookup() is called, is forgotten: its `done` is never
+    // called and it tells the player nothing.
     void GetIPAddress(std::function<void(const QString &)> done);
     void cancelAddressLookup();
 
@@ -51,7 +49,7 @@ protected:
     // `sockets` serves the look-up; the system's own when none is given.
     // The answers of address look-ups are delivered to `context`.
     HostLookup(SocketApi *sockets, QObject *context);
-    virtual ~HostLookup();
+    virtual ~HostLookup() = default;
 
     enum class Alert {
         Plain, // no icon, the application title
@@ -62,13 +60,10 @@ protected:
 
 private:
     bool readHostName(char (&buffer)[256]);
-    QString addressText(const std::optional<HostEntry> &host);
+    QString addressText(const HostAddresses &host);
 
-    // Shared with a resolving thread, which may outlive the window when the
-    // system's own socket calls are used.
-    std::shared_ptr<SocketApi> m_sockets;
-    bool m_socketsBorrowed;
+    std::unique_ptr<SocketApi> m_ownSockets; // when none is given
+    SocketApi *m_sockets;
     QObject *m_context;
-    QPointer<QThread> m_resolver;
     quint64 m_lookups = 0; // address look-ups started, or cancelled
 };

@@ -1,33 +1,17 @@
 #include "net/socketapi.h"
 
-#include <QHostAddress>
+#include <QHostInfo>
 #include <QNetworkInterface>
-#include <QtEndian>
 
 #include <cerrno>
-#include <netdb.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
-bool isLoopback(const QByteArray &address)
-{
-    return address.size() == 4 && static_cast<uchar>(address[0]) == 127;
-}
-
-QByteArray bytesOf(quint32 ipv4)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(ipv4, bytes.data());
-    return bytes;
-}
-
 // IPv4 addresses of the interfaces that are up, running and not loopback.
-QList<QByteArray> interfaceAddresses()
+QList<QHostAddress> interfaceAddresses()
 {
-    QList<QByteArray> result;
+    QList<QHostAddress> result;
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &interface : interfaces) {
         const auto flags = interface.flags();
@@ -37,7 +21,7 @@ QList<QByteArray> interfaceAddresses()
         for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
             const QHostAddress address = entry.ip();
             if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
-                result.append(bytesOf(address.toIPv4Address()));
+                result.append(address);
         }
     }
     return result;
@@ -45,10 +29,10 @@ QList<QByteArray> interfaceAddresses()
 
 } // namespace
 
-QList<QByteArray> reachableFirst(const QList<QByteArray> &resolved, const QList<QByteArray> &interfaceAddresses)
+QList<QHostAddress> reachableFirst(const QList<QHostAddress> &resolved, const QList<QHostAddress> &interfaceAddresses)
 {
-    if ((resolved.isEmpty() || isLoopback(resolved.first())) && !interfaceAddresses.isEmpty()) {
-        QList<QByteArray> result{interfaceAddresses.first()};
+    if ((resolved.isEmpty() || resolved.first().isLoopback()) && !interfaceAddresses.isEmpty()) {
+        QList<QHostAddress> result{interfaceAddresses.first()};
         result.append(resolved);
         return result;
     }
@@ -82,25 +66,16 @@ int SystemSocketApi::gethostname(char *name, int namelen)
     return 0;
 }
 
-std::optional<HostEntry> SystemSocketApi::gethostbyname(const char *name)
+void SystemSocketApi::gethostbyname(const QString &name, QObject *context,
+                                    std::function<void(const HostAddresses &)> answer)
 {
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo *found = nullptr;
-    QList<QByteArray> resolved;
-    if (::getaddrinfo(name, nullptr, &hints, &found) == 0) {
-        for (const addrinfo *info = found; info; info = info->ai_next) {
-            const auto *ipv4 = reinterpret_cast<const sockaddr_in *>(info->ai_addr);
-            const QByteArray bytes(reinterpret_cast<const char *>(&ipv4->sin_addr.s_addr), 4);
-            if (!resolved.contains(bytes))
-                resolved.append(bytes);
+    QHostInfo::lookupHost(name, context, [answer = std::move(answer)](const QHostInfo &host) {
+        QList<QHostAddress> resolved;
+        for (const QHostAddress &address : host.addresses()) {
+            if (address.protocol() == QAbstractSocket::IPv4Protocol && !resolved.contains(address))
+                resolved.append(address);
         }
-        freeaddrinfo(found);
-    }
-
-    const QList<QByteArray> addresses = reachableFirst(resolved, interfaceAddresses());
-    if (addresses.isEmpty())
-        return std::nullopt;
-    return HostEntry{4, addresses};
+        const QList<QHostAddress> addresses = reachableFirst(resolved, interfaceAddresses());
+        answer(addresses.isEmpty() ? HostAddresses() : HostAddresses(addresses));
+    });
 }

@@ -1,10 +1,14 @@
 #pragma once
 
-#include <QByteArray>
+#include <QHostAddress>
 #include <QList>
+#include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
+
+class QObject;
 
 // What the socket start-up reports about the interface it started.
 struct WSAData {
@@ -12,11 +16,9 @@ struct WSAData {
     qint16 iMaxSockets = 0; // how many sockets may be open at once
 };
 
-// A resolved host: its addresses, each h_length bytes in network order.
-struct HostEntry {
-    qint16 h_length = 0;
-    QList<QByteArray> h_addr_list;
-};
+// The addresses a host name resolves to, best first; nothing when the name
+// does not resolve.
+using HostAddresses = std::optional<QList<QHostAddress>>;
 
 // The socket calls behind the local host name and address look-up.
 class SocketApi
@@ -33,12 +35,14 @@ public:
     // -1 on failure; else the host name is in `name`, which holds `namelen`
     // bytes. The name need not be zero-terminated when it fills the buffer.
     virtual int gethostname(char *name, int namelen) = 0;
-    // Nothing on failure. Called on a thread of its own, while the calls
-    // above may go on on the window's thread; it must touch nothing they do.
-    virtual std::optional<HostEntry> gethostbyname(const char *name) = 0;
+    // Resolves `name` to its IPv4 addresses without waiting for the answer,
+    // which goes to `answer` later, from the event loop of `context`, unless
+    // `context` has gone by then.
+    virtual void gethostbyname(const QString &name, QObject *context, std::function<void(const HostAddresses &)> answer) = 0;
 };
 
-// The system's own look-up: gethostname and getaddrinfo.
+// The system's own look-up: gethostname, and the toolkit's asynchronous
+// host look-up.
 class SystemSocketApi : public SocketApi
 {
 public:
@@ -46,14 +50,14 @@ public:
     int WSACleanup() override;
     qint32 WSAGetLastError() override;
     int gethostname(char *name, int namelen) override;
-    std::optional<HostEntry> gethostbyname(const char *name) override;
+    void gethostbyname(const QString &name, QObject *context, std::function<void(const HostAddresses &)> answer) override;
 
 private:
     qint32 m_lastError = 0;
 };
 
-// The IPv4 addresses (4 bytes each) to offer an opponent, best first. A
-// host name often resolves to a loopback address (127.0.1.1 on Debian),
-// which no opponent can reach: then the first address of an interface that
-// is up and not a loopback one comes first, when there is one.
-QList<QByteArray> reachableFirst(const QList<QByteArray> &resolved, const QList<QByteArray> &interfaceAddresses);
+// The IPv4 addresses to offer an opponent, best first. A host name often
+// resolves to a loopback address (127.0.1.1 on Debian), which no opponent
+// can reach: then the first address of an interface that is up and not a
+// loopback one comes first, when there is one.
+QList<QHostAddress> reachableFirst(const QList<QHostAddress> &resolved, const QList<QHostAddress> &interfaceAddresses);

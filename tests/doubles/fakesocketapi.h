@@ -2,7 +2,8 @@
 
 #include "net/socketapi.h"
 
-#include <QSemaphore>
+#include <QPointer>
+#include <QTimer>
 
 #include <cstring>
 
@@ -17,13 +18,14 @@ public:
     qint32 lastError = 0;
     int hostNameResult = 0;
     QByteArray hostName = "alpha";
-    std::optional<HostEntry> host = HostEntry{4, {QByteArray("\x0a\x00\x00\x01", 4)}};
-    // When set, resolving waits (at most 5 s) for the test to release it.
-    QSemaphore *resolving = nullptr;
+    HostAddresses host = QList{QHostAddress(QStringLiteral("10.0.0.1"))};
+    // When set, a look-up is answered only when the test calls answer().
+    bool answerLater = false;
+    std::function<void()> answer;
 
     int startups = 0, cleanups = 0;
     quint16 requestedVersion = 0;
-    QByteArray lookedUp;
+    QString lookedUp;
 
     int WSAStartup(quint16 versionRequested, WSAData &data) override
     {
@@ -44,11 +46,15 @@ public:
         std::memcpy(name, hostName.constData(), std::min<int>(namelen, hostName.size() + 1));
         return 0;
     }
-    std::optional<HostEntry> gethostbyname(const char *name) override
+    void gethostbyname(const QString &name, QObject *context, std::function<void(const HostAddresses &)> done) override
     {
         lookedUp = name;
-        if (resolving)
-            resolving->tryAcquire(1, 5000);
-        return host;
+        // From the event loop, as the system answers.
+        answer = [this, done, context = QPointer<QObject>(context)] {
+            if (context)
+                done(host);
+        };
+        if (!answerLater)
+            QTimer::singleShot(0, context, answer);
     }
 };
