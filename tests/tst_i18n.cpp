@@ -20,8 +20,7 @@
 
 namespace {
 
-struct Message
-{
+struct Message {
     QString context, source, translation;
 };
 
@@ -53,6 +52,16 @@ QString blanksAtTheEnds(const QString &text)
     static const QRegularExpression ends(QStringLiteral("^( *).*?( *)$"), QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = ends.match(text);
     return match.captured(1) + QLatin1Char('|') + match.captured(2);
+}
+
+// One row per catalogue in `folder`, named by its file.
+void addCatalogueRows(const QString &folder, const char *pattern)
+{
+    QTest::addColumn<QString>("file");
+    const QStringList files = QDir(folder).entryList({QString::fromLatin1(pattern)});
+    QVERIFY(files.size() >= 10);
+    for (const QString &file : files)
+        QTest::newRow(qPrintable(file)) << file;
 }
 
 } // namespace
@@ -93,14 +102,7 @@ private slots:
         }
     }
 
-    void catalogueTypography_data()
-    {
-        QTest::addColumn<QString>("file");
-        const QStringList files = QDir(QStringLiteral(KELMO_SOURCE_DIR "/translations")).entryList({QStringLiteral("kelmo_*.ts")});
-        QVERIFY(files.size() >= 10);
-        for (const QString &file : files)
-            QTest::newRow(qPrintable(file)) << file;
-    }
+    void catalogueTypography_data() { addCatalogueRows(QStringLiteral(KELMO_SOURCE_DIR "/translations"), "kelmo_*.ts"); }
 
     // In every catalogue a menu caption keeps its one '&', and the indented
     // menu items their blanks. No text is a fragment to be glued to another
@@ -137,12 +139,7 @@ private slots:
 
     // About makes room for every language: each line whole, in the window's
     // own font.
-    void aboutMakesRoom_data()
-    {
-        QTest::addColumn<QString>("file");
-        for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("kelmo_*.qm")}))
-            QTest::newRow(qPrintable(file)) << file;
-    }
+    void aboutMakesRoom_data() { addCatalogueRows(QStringLiteral(":/i18n"), "kelmo_*.qm"); }
     void aboutMakesRoom()
     {
         QFETCH(QString, file);

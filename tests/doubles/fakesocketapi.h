@@ -2,7 +2,6 @@
 
 #include "net/socketapi.h"
 
-#include <QPointer>
 #include <QTimer>
 
 #include <cstring>
@@ -49,12 +48,8 @@ public:
     void gethostbyname(const QString &name, QObject *context, std::function<void(const HostAddresses &)> done) override
     {
         lookedUp = name;
-        // From the event loop, as the system answers.
-        answer = [this, done, context = QPointer<QObject>(context)] {
-            if (context)
-                done(host);
-        };
-        if (!answerLater)
+        answer = [this, done] { done(host); };
+        if (!answerLater) // from the event loop, as the system answers
             QTimer::singleShot(0, context, answer);
     }
 };
