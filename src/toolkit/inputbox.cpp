@@ -43,7 +43,7 @@ InputBox::InputBox(const QString &prompt, const QString &offered, const InputCho
         m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
         m_list->header()->setStretchLastSection(false);
         connect(m_list, &QTreeWidget::currentItemChanged, this, &InputBox::choose);
-        // Enter on an entry goes on to the OK button.
+        // A double-click, or Enter, on an entry connects to it at once.
         connect(m_list, &QTreeWidget::itemActivated, this, [this](const QTreeWidgetItem *item) {
             choose(item);
             accept();
