@@ -18,6 +18,7 @@
 #include "fakesocketapi.h"
 #include "firstmap.h"
 #include "faketoolkit.h"
+#include "net/moveexchange.h"
 #include "net/winsock.h"
 
 #include <QAbstractEventDispatcher>
@@ -212,13 +213,13 @@ int main(int argc, char *argv[])
     // Two windows connected over 127.0.0.1, greetings exchanged.
     Form1 waiting(toolkit, 0, &sockets);
     waiting.mnusubGame_Click(Form1::WaitingForConnection);
-    Form1 connecting(toolkit, waiting.wsListen->listeningPort(), &sockets);
+    Form1 connecting(toolkit, waiting.network().listeningPort(), &sockets);
     // The bench moves at once after the greetings, as no person could: that
     // is not to be taken as more of the greeting.
     for (Form1 *form : {&waiting, &connecting})
-        form->setGreetingWindow(std::chrono::milliseconds(0));
+        form->network().setGreetingWindow(std::chrono::milliseconds(0));
     connecting.mnusubGame_Click(Form1::ConnectToOpponent);
-    runUntil([&] { return !waiting.FirstData && !connecting.FirstData; });
+    runUntil([&] { return waiting.network().opponentPresent() && connecting.network().opponentPresent(); });
     connecting.move(300, 0);
     waiting.show();
     connecting.show();

@@ -3,8 +3,9 @@
 // every step the window must agree with a small reference model of the
 // exchange's rules: board, flags, status line, bytes sent, boxes shown.
 //
-// Input: byte 0 chooses the side (bit 0), whether the next arrival is a
-// greeting (bit 1), and whether pieces that come after a greeting may
+// Input: byte 0 chooses the side (bit 0), whether a new peer takes the
+// place of the one there, so that the next arrival is a greeting (bit 1),
+// and whether pieces that come after a greeting may
 // continue it (bit 2: always, else never); then a list of steps, each an
 // opcode byte, read modulo 4 but for 255:
 //   0, 1  arrival: the next byte gives the length (1 to 64), then the bytes
@@ -17,6 +18,8 @@
 #include "fakegamediscovery.h"
 #include "fakesocketapi.h"
 #include "faketoolkit.h"
+#include "net/hostlookup.h"
+#include "net/moveexchange.h"
 #include "net/winsock.h"
 
 #include <QApplication>
@@ -194,9 +197,15 @@ struct Model {
 // side, and what the model keeps of it from one input to the next.
 struct Side {
     std::unique_ptr<Form1> form;
-    Winsock *connection = nullptr;
     std::unique_ptr<QTcpSocket> peer;
     Model::Peer kept;
+
+    // The connection object of the window's present connection, if any.
+    Winsock *connection() const
+    {
+        const Connection *present = form->network().connection();
+        return present ? &present->socket() : nullptr;
+    }
 };
 
 struct Harness {
@@ -214,12 +223,10 @@ struct Harness {
         waiting.form = std::make_unique<Form1>(toolkit, 0, &sockets);
         waiting.form->setGameDiscovery(&discovery);
         waiting.form->mnusubGame_Click(Form1::WaitingForConnection);
-        waiting.connection = waiting.form->wsServer;
         connecting.form = std::make_unique<Form1>(toolkit, opponentServer.serverPort(), &sockets);
-        connecting.connection = connecting.form->wsClient;
         for (Side *side : {&waiting, &connecting}) {
             // A peer silent across many inputs is not to be dropped.
-            side->form->setGreetingTimeout(24 * 3600 * 1000);
+            side->form->network().setGreetingTimeout(24 * 3600 * 1000);
             connectPeer(*side);
         }
     }
@@ -231,14 +238,15 @@ struct Harness {
     {
         if (&side == &waiting) {
             side.peer = std::make_unique<QTcpSocket>();
-            side.peer->connectToHost(QHostAddress::LocalHost, side.form->wsListen->listeningPort());
+            side.peer->connectToHost(QHostAddress::LocalHost, side.form->network().listeningPort());
         } else {
             side.form->mnusubGame_Click(Form1::ConnectToOpponent);
             waitUntil([&] { return opponentServer.hasPendingConnections(); }, "connect");
             side.peer.reset(opponentServer.nextPendingConnection());
             side.peer->setParent(nullptr);
         }
-        waitUntil([&] { return side.connection->state() == Winsock::State::Connected; }, "connected");
+        waitUntil([&] { return side.connection() && side.connection()->state() == Winsock::State::Connected; },
+                  "connected");
         side.peer->setSocketOption(QAbstractSocket::LowDelayOption, 1); // each write an arrival
         waitUntil([&] { return side.peer->bytesAvailable() >= sockets.hostName.size(); }, "greeting");
         side.peer->readAll();
@@ -266,10 +274,12 @@ void compare(Form1 &form, const Model &model, QTcpSocket &peer, QByteArray &rece
     waitUntil([&] { return received.append(peer.readAll()).size() >= model.sent.size(); }, "bytes sent");
     if (received != model.sent)
         fail("the bytes sent differ from the model's");
-    if (textFromBoard(form.board()) != model.board)
+    if (textFromBoard(form.board()) != model.board) {
+        std::fprintf(stderr, "board %s model %s\n", qPrintable(textFromBoard(form.board())), qPrintable(model.board));
         fail("the board differs from the model's");
+    }
     if (form.XTurn != model.xTurn || form.GameOn != model.gameOn || form.FirstMove != model.firstMove
-        || form.FirstData != model.firstData)
+        || form.network().connection()->greetingDue() != model.firstData)
         fail("a game flag differs from the model's");
     if (form.Label1->text() != model.label1)
         fail("the status line differs from the model's");
@@ -296,27 +306,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Harness &h = harness();
     Side &side = data[0] & 1 ? h.connecting : h.waiting;
     Form1 &form = *side.form;
-    form.setGreetingWindow(data[0] & 4 ? std::chrono::hours(24) : std::chrono::hours(0));
+    form.network().setGreetingWindow(data[0] & 4 ? std::chrono::hours(24) : std::chrono::hours(0));
 
     // A fresh game on both boards; the peer drops the "9" the window sent.
     form.mnusubGame_Click(Form1::New);
-    form.FirstData = data[0] & 2;
     if (side.kept.greeted) {
         waitUntil([&] { return side.peer->bytesAvailable() >= 1; }, "New sent");
         if (side.peer->readAll() != "9")
             fail("New sent something other than 9");
     }
+    if (data[0] & 2) {
+        // Waiting anew drops the peer without a word.
+        if (&side == &h.waiting)
+            form.mnusubGame_Click(Form1::WaitingForConnection);
+        h.connectPeer(side);
+    }
     h.toolkit.messages.clear();
 
     Model model;
     model.waitingSide = &side == &h.waiting;
-    model.firstData = form.FirstData;
     model.peer = side.kept;
+    model.firstData = !model.peer.greeted;
     model.continuing = data[0] & 4;
-    model.hostName = form.HostName;
+    model.hostName = form.hostLookup().hostName();
     model.label1 = form.Label1->text();
     QByteArray received;
-    qint64 expected = side.connection->totalBytesTaken();
+    qint64 expected = side.connection()->totalBytesTaken();
     QString boardWhenLeftTold;
     h.toolkit.onMessage = [&](const QString &text) {
         if (text == QStringLiteral("The opponent has left the game."))
@@ -332,7 +347,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const QByteArray bytes = take(data, at, size, at < size ? data[at++] % 9 : 0);
             side.peer->write(bytes);
             side.peer->disconnectFromHost();
-            waitUntil([&] { return side.connection->state() == Winsock::State::Closed; }, "departure handled");
+            waitUntil([&] { return side.connection()->state() == Winsock::State::Closed; }, "departure handled");
             if (!bytes.isEmpty())
                 model.arrival(bytes);
             const bool toldLeaving = model.peer.greeted && !model.departureTold;
@@ -346,7 +361,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             received.clear();
             model.sent.clear();
             model.firstData = true;
-            expected = side.connection->totalBytesTaken();
+            expected = side.connection()->totalBytesTaken();
             if (!model.waitingSide) {
                 model.playerActs();
                 model.clear();
@@ -359,7 +374,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             side.peer->write(bytes);
             side.peer->flush();
             expected += bytes.size();
-            waitUntil([&] { return side.connection->totalBytesTaken() >= expected; }, "arrival handled");
+            waitUntil([&] { return side.connection()->totalBytesTaken() >= expected; }, "arrival handled");
             model.arrival(bytes);
         } else if (code % 4 == 2) {
             const int cell = at < size ? data[at++] % 9 : 0;
@@ -370,7 +385,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             model.newGame();
         }
         compare(form, model, *side.peer, received, h.toolkit);
-        if (h.discovery.published.has_value() == h.waiting.form->opponentPresent())
+        if (h.discovery.published.has_value() == h.waiting.form->network().opponentPresent())
             fail("the waiting game is offered while an opponent is there, or not offered while none is");
     }
     side.kept = model.peer;

@@ -6,6 +6,7 @@
 #include "boards.h"
 #include "fakesocketapi.h"
 #include "faketoolkit.h"
+#include "net/moveexchange.h"
 #include "net/winsock.h"
 
 #include <QTcpServer>
@@ -28,7 +29,7 @@ struct Player {
         form = std::make_unique<Form1>(toolkit, port, &sockets);
         // A test's peer moves at once after its greeting, as no person
         // could: that is not to be taken as more of the greeting.
-        form->setGreetingWindow(std::chrono::milliseconds(0));
+        form->network().setGreetingWindow(std::chrono::milliseconds(0));
     }
     Form1 *operator->() const { return form.get(); }
     QString board() const { return textFromBoard(form->board()); }
@@ -47,7 +48,7 @@ inline QByteArray readExactly(QTcpSocket &peer, qsizetype size)
 // greeted with "alpha".
 inline bool reachWaiting(Player &waiting, QTcpSocket &peer)
 {
-    peer.connectToHost(QHostAddress::LocalHost, waiting->wsListen->listeningPort());
+    peer.connectToHost(QHostAddress::LocalHost, waiting->network().listeningPort());
     return readExactly(peer, 5) == "alpha";
 }
 
@@ -57,7 +58,7 @@ inline void connectRawPeer(Player &waiting, QTcpSocket &peer, const QByteArray &
     waiting.choose(Form1::WaitingForConnection);
     QVERIFY(reachWaiting(waiting, peer));
     peer.write(greeting);
-    QTRY_VERIFY(waiting->opponentPresent());
+    QTRY_VERIFY(waiting->network().opponentPresent());
 }
 
 // A relay between one client and a target port that holds, splits or

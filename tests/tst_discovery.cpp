@@ -211,7 +211,7 @@ private slots:
         Copy waiting("alpha", 0), namesake("alpha", 0);
         waiting.choose(Form1::WaitingForConnection);
         namesake.choose(Form1::WaitingForConnection);
-        Copy connecting("beta", waiting.form->wsListen->listeningPort());
+        Copy connecting("beta", waiting.form->network().listeningPort());
         const QList<InputEntry> entries = avahi == "none" ? QList<InputEntry>() : QList<InputEntry>{{"alpha", "127.0.0.1"}, {"alpha #2", "127.0.0.1"}};
         connecting.toolkit.onInput = [&] {
             AWAIT(connecting.lists(entries));
@@ -227,7 +227,7 @@ private slots:
         };
         connecting.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
         connecting.choose(Form1::ConnectToOpponent);
-        AWAIT(waiting.form->opponentPresent() && connecting.form->opponentPresent());
+        AWAIT(waiting.form->network().opponentPresent() && connecting.form->network().opponentPresent());
         QVERIFY(waiting.toolkit.messages.isEmpty() && connecting.toolkit.messages.isEmpty());
         if (avahi == "daemon")
             DAEMON(kStartDaemon);
@@ -248,7 +248,7 @@ private slots:
         if (avahi == "hung")
             QVERIFY(ran("pkill", {"-STOP", "avahi-daemon"}));
         waiting->choose(Form1::WaitingForConnection);
-        auto connecting = std::make_unique<Copy>("beta", waiting->form->wsListen->listeningPort());
+        auto connecting = std::make_unique<Copy>("beta", waiting->form->network().listeningPort());
         connecting->toolkit.onInput = [&] {
             QElapsedTimer clock;
             if (avahi == "flood")
@@ -268,9 +268,9 @@ private slots:
         };
         connecting->toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
         connecting->choose(Form1::ConnectToOpponent);
-        AWAIT(waiting->form->opponentPresent());
+        AWAIT(waiting->form->network().opponentPresent());
         connecting->choose(Form1::OnePlayer);
-        AWAIT(!waiting->form->opponentPresent());
+        AWAIT(!waiting->form->network().opponentPresent());
         qInfo("The window waited at most %lld ms", latency.worst);
         QVERIFY2(latency.worst < 100, qPrintable(QStringLiteral("the window waited %1 ms").arg(latency.worst)));
         // Nor does the end of the program wait for a daemon that answers nothing.
@@ -305,7 +305,7 @@ private slots:
             copy.toolkit.inputAnswers.enqueue(copy.box().offered());
         };
         copy.choose(Form1::ConnectToOpponent);
-        AWAIT(copy.form->opponentPresent());
+        AWAIT(copy.form->network().opponentPresent());
         MARK("connected");
     }
 };

@@ -5,6 +5,7 @@
 #include "boards.h"
 #include "fakesocketapi.h"
 #include "faketoolkit.h"
+#include "net/moveexchange.h"
 #include "net/winsock.h"
 #include "testmain.h"
 #include "toolkit/pictures.h"
@@ -83,7 +84,7 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Kelmo"));
         QCOMPARE(textFromBoard(form.board()), QStringLiteral("........."));
         QCOMPARE(flagsOf(form), QStringLiteral("gxfcp"));
-        QVERIFY(!form.FirstData);
+        QVERIFY(!form.network().connection());
         QVERIFY(form.Label1->text().isEmpty() && form.Label2->text().isEmpty());
 
         // The Game menu, by the indices the game has always used.
@@ -314,7 +315,7 @@ private slots:
         if (command.cancelled)
             toolkit.defaultAnswer.clear();
         toolkit.messages.clear();
-        form.setGreetingTimeout(100);
+        form.network().setGreetingTimeout(100);
         QTcpServer holder;
         QVERIFY(command.port == Command::Free || holder.listen(QHostAddress::Any, freePort));
         if (command.port == Command::Closing)
@@ -331,10 +332,10 @@ private slots:
         QCOMPARE(checked.join(" + "), form.mnusubGame[command.checked]->text().trimmed());
         QCOMPARE(flagsOf(form), command.flagsAfter);
         QCOMPARE(form.Label1->text() + '|' + form.Label2->text(), command.labels);
-        QCOMPARE(QString(form.wsListen->state() == Winsock::State::Listening ? "l" : "")
-                     + (form.wsClient->state() != Winsock::State::Closed ? "c" : ""),
+        const Connection *connection = form.network().connection();
+        QCOMPARE(QString(form.network().listeningPort() ? "l" : "")
+                     + (connection && connection->socket().state() != Winsock::State::Closed ? "c" : ""),
                  command.open);
-        QCOMPARE(form.wsServer->state(), Winsock::State::Closed);
         QCoreApplication::processEvents(); // reports come from the event loop
         QCoreApplication::processEvents();
         QTRY_COMPARE(toolkit.texts().size(), command.told.isEmpty() ? 0 : 1);
@@ -343,7 +344,7 @@ private slots:
             QTRY_COMPARE(form.Label2->text(), QStringLiteral("IP Address 10.0.0.1"));
         if (!command.told.isEmpty()) // the status lines tell that nothing is connecting, or waiting
             QCOMPARE(form.Label1->text(), QString());
-        QCOMPARE(form.SendStr, QString());
+        QCOMPARE(form.network().lastSent(), QString());
         if (command.item == Form1::ConnectToOpponent)
             QCOMPARE(toolkit.prompts.last(), QStringLiteral("Input IP Address to Connect|0.0.0.0"));
         // Each start-up of the socket calls is released, a look-up left behind

@@ -3,6 +3,7 @@
 #include "fakesocketapi.h"
 #include "faketoolkit.h"
 #include "game/form1.h"
+#include "net/hostlookup.h"
 #include "testmain.h"
 
 #include <QtTest>
@@ -43,8 +44,8 @@ private slots:
     void bytes()
     {
         QFETCH(int, word);
-        QTEST(Form1::Hibyte(qint16(word)), "high");
-        QTEST(Form1::Lobyte(qint16(word)), "low");
+        QTEST(HostLookup::Hibyte(qint16(word)), "high");
+        QTEST(HostLookup::Lobyte(qint16(word)), "low");
     }
 
     void lookups_data()
@@ -76,6 +77,11 @@ private slots:
         QFETCH(Lookup, lookup);
         FakeToolkit toolkit;
         FakeSocketApi sockets;
+        sockets.hostName = "earlier";
+        Form1 form(toolkit, 0, &sockets);
+        HostLookup &lookups = form.hostLookup();
+        lookups.GetIPHostName();
+        sockets.startups = sockets.cleanups = 0;
         sockets.startupResult = lookup.startup;
         sockets.startupData = {lookup.version, lookup.maxSockets};
         sockets.cleanupResult = lookup.cleanup;
@@ -83,13 +89,11 @@ private slots:
         sockets.lastError = lookup.hostError;
         sockets.hostName = lookup.hostName;
         sockets.host = lookup.host;
-        Form1 form(toolkit, 0, &sockets);
-        form.HostName = QStringLiteral("earlier");
 
-        QCOMPARE(form.GetIPHostName(), lookup.name);
-        QCOMPARE(form.HostName, lookup.name.isEmpty() ? QStringLiteral("earlier") : lookup.name);
+        QCOMPARE(lookups.GetIPHostName(), lookup.name);
+        QCOMPARE(lookups.hostName(), lookup.name.isEmpty() ? QStringLiteral("earlier") : lookup.name);
         std::optional<QString> answer;
-        form.GetIPAddress([&](const QString &text) { answer = text; });
+        lookups.GetIPAddress([&](const QString &text) { answer = text; });
         QTRY_VERIFY(answer);
         QCOMPARE(*answer, lookup.address);
         QCOMPARE(toolkit.messages, lookup.shown);

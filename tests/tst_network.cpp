@@ -65,16 +65,22 @@ public:
     }
 
 private:
-    Winsock &connection() const { return *window->wsServer; }
+    // The window's connection object for the present peer; none once
+    // another mode has dropped it.
+    const Winsock *connection() const
+    {
+        const Connection *present = window->network().connection();
+        return present ? &present->socket() : nullptr;
+    }
 
     void send(const QByteArray &bytes)
     {
         peer->write(bytes);
-        if (connection().state() == Winsock::State::Closed)
+        if (!connection() || connection()->state() == Winsock::State::Closed)
             return; // dropped with the connection
         sent += bytes.size();
         // Taken, or waiting for a dialog to close.
-        QTRY_VERIFY2_WITH_TIMEOUT(connection().totalBytesTaken() + connection().BytesReceived() == sent,
+        QTRY_VERIFY2_WITH_TIMEOUT(connection()->totalBytesTaken() + connection()->BytesReceived() == sent,
                                   qPrintable(where + ": the window did not take what the peer sent"), 20000);
     }
 
@@ -87,7 +93,7 @@ private:
         if (word == "greet" || word == "peer") {
             peer = std::make_unique<QTcpSocket>();
             QVERIFY2(reachWaiting(window, *peer), qPrintable(where + ": the window did not greet the peer"));
-            sent = connection().totalBytesTaken();
+            sent = connection()->totalBytesTaken();
             if (word == "greet")
                 send(rest.toLatin1());
         } else if (word == ">") {
@@ -96,16 +102,16 @@ private:
             const QByteArray received = readExactly(*peer, rest.size());
             QVERIFY2(received == rest.toLatin1(), qPrintable(where + ": the peer received \"" + received + "\""));
         } else if (word == "patience") {
-            window->setGreetingTimeout(rest.toInt());
+            window->network().setGreetingTimeout(rest.toInt());
         } else if (word == "dropped") {
             QTRY_VERIFY2(peer->state() == QAbstractSocket::UnconnectedState, qPrintable(where + ": the peer is still connected"));
         } else if (word == "leave") {
             peer->disconnectFromHost();
-            QTRY_VERIFY2(connection().state() != Winsock::State::Connected, qPrintable(where + ": the window kept the peer"));
+            QTRY_VERIFY2(!connection() || connection()->state() != Winsock::State::Connected, qPrintable(where + ": the window kept the peer"));
         } else if (word == "intruder") {
             QTcpSocket intruder;
             QSignalSpy refused(&intruder, &QTcpSocket::disconnected);
-            intruder.connectToHost(QHostAddress::LocalHost, window->wsListen->listeningPort());
+            intruder.connectToHost(QHostAddress::LocalHost, window->network().listeningPort());
             QTRY_VERIFY2(refused.size() == 1 && intruder.readAll().isEmpty(), qPrintable(where + ": the intruder was let in"));
         } else if (word == "click") {
             window->Image1_Click(rest.toInt());
@@ -237,7 +243,7 @@ private slots:
         QFETCH(QStringList, steps);
         Player waiting("alpha", 0);
         waiting.choose(Form1::WaitingForConnection);
-        LinkProxy link(waiting->wsListen->listeningPort());
+        LinkProxy link(waiting->network().listeningPort());
         Player connecting("pc42", link.port());
         connecting.toolkit.inputAnswers.enqueue(QStringLiteral("127.0.0.1"));
         const auto directions = [](const QString &which) {
@@ -250,11 +256,15 @@ private slots:
         QString where; // the step being played, for its checks: "step 3 (W 4)"
         const auto settle = [&] {
             for (LinkProxy::Direction d : {LinkProxy::Up, LinkProxy::Down}) {
-                Winsock &receiver = d == LinkProxy::Up ? *waiting->wsServer : *connecting->wsClient;
+                const Player &receiver = d == LinkProxy::Up ? waiting : connecting;
+                const auto taken = [&] {
+                    const Connection *present = receiver->network().connection();
+                    return present ? present->socket().totalBytesTaken() : 0;
+                };
                 const char *const way = d == LinkProxy::Up ? " up" : " down";
                 QTRY_VERIFY2(link.passed(d) + link.held(d).size() == sent[d], qPrintable(where + ": bytes missing on the link" + way));
                 if (!link.holds(d))
-                    QTRY_VERIFY2(receiver.totalBytesTaken() == sent[d], qPrintable(where + ": bytes not taken" + way));
+                    QTRY_VERIFY2(taken() == sent[d], qPrintable(where + ": bytes not taken" + way));
             }
         };
         for (int number = 1; const QString &step : steps) {
@@ -266,7 +276,7 @@ private slots:
                 connecting.choose(Form1::ConnectToOpponent);
                 sent = {4, 5}; // the greetings "pc42" and "alpha"
             } else if (words[0] == "slow") {
-                waiting->setGreetingWindow(MoveExchange::kGreetingWindow);
+                waiting->network().setGreetingWindow(MoveExchange::kGreetingWindow);
                 continue;
             } else if (words[0] == "held") {
                 const QByteArray held = link.held(directions(words[1]).first());
@@ -277,7 +287,7 @@ private slots:
             } else {
                 Player &player = words[0] == "W" ? waiting : connecting;
                 const QString before = player.board();
-                const bool present = player->opponentPresent();
+                const bool present = player->network().opponentPresent();
                 if (words[1] == "new")
                     player.choose(Form1::New);
                 else
@@ -311,7 +321,7 @@ private slots:
         const std::unique_ptr<QTcpSocket> old(host.nextPendingConnection());
         QCOMPARE(readExactly(*old, 5), QByteArray("alpha"));
         old->write("beta");
-        QTRY_VERIFY(player->opponentPresent());
+        QTRY_VERIFY(player->network().opponentPresent());
         host.close(); // the window is to wait on the same port
 
         QSignalSpy dropped(old.get(), &QTcpSocket::disconnected);

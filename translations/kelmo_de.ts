@@ -99,6 +99,10 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
 <context>
     <name>Form1</name>
     <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>Die beiden Spielfelder sind nicht mehr synchron. Wählen Sie „Neu“, um auf beiden neu zu beginnen.</translation>
+    </message>
+    <message>
         <source>ERROR</source>
         <translation>FEHLER</translation>
     </message>
@@ -275,10 +279,6 @@ Geben Sie „%1 --help“ ein, um weitere Informationen zu erhalten.
 </context>
 <context>
     <name>MoveExchange</name>
-    <message>
-        <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>Die beiden Spielfelder sind nicht mehr synchron. Wählen Sie „Neu“, um auf beiden neu zu beginnen.</translation>
-    </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
         <translation>Von %1 kam innerhalb von %2 Sekunde keine Begrüßung: Die Gegenstelle ist mit einem anderen Spiel beschäftigt oder ist kein Kelmo-Spiel.</translation>

@@ -99,6 +99,10 @@ Prueba «%1 --help» para más información.
 <context>
     <name>Form1</name>
     <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>Los dos tableros no están sincronizados. Elige «Nuevo» para volver a empezar en ambos.</translation>
+    </message>
+    <message>
         <source>ERROR</source>
         <translation>ERROR</translation>
     </message>
@@ -275,10 +279,6 @@ Prueba «%1 --help» para más información.
 </context>
 <context>
     <name>MoveExchange</name>
-    <message>
-        <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>Los dos tableros no están sincronizados. Elige «Nuevo» para volver a empezar en ambos.</translation>
-    </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
         <translation>No llegó ningún saludo de %1 en %2 segundo: está ocupado con otra partida o no es un juego Kelmo.</translation>

@@ -99,6 +99,10 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
 <context>
     <name>Form1</name>
     <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>Les deux grilles ne sont plus synchronisées. Choisissez «&#xa0;Nouvelle partie&#xa0;» pour recommencer sur les deux.</translation>
+    </message>
+    <message>
         <source>ERROR</source>
         <translation>ERREUR</translation>
     </message>
@@ -275,10 +279,6 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
 </context>
 <context>
     <name>MoveExchange</name>
-    <message>
-        <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>Les deux grilles ne sont plus synchronisées. Choisissez «&#xa0;Nouvelle partie&#xa0;» pour recommencer sur les deux.</translation>
-    </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
         <translation>Aucun message d’accueil reçu de %1 en %2 seconde&#xa0;: il est occupé par une autre partie, ou ce n’est pas un jeu Kelmo.</translation>

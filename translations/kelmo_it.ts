@@ -99,6 +99,10 @@ Usa «%1 --help» per maggiori informazioni.
 <context>
     <name>Form1</name>
     <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>Le due griglie non sono più allineate. Scegli «Nuova partita» per ricominciare su entrambe.</translation>
+    </message>
+    <message>
         <source>ERROR</source>
         <translation>ERRORE</translation>
     </message>
@@ -275,10 +279,6 @@ Usa «%1 --help» per maggiori informazioni.
 </context>
 <context>
     <name>MoveExchange</name>
-    <message>
-        <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>Le due griglie non sono più allineate. Scegli «Nuova partita» per ricominciare su entrambe.</translation>
-    </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
         <translation>Nessun saluto ricevuto da %1 entro %2 secondo: è impegnato in un&apos;altra partita oppure non è un gioco Kelmo.</translation>

@@ -99,6 +99,10 @@ Try &apos;%1 --help&apos; for more information.
 <context>
     <name>Form1</name>
     <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>2 つの盤面が食い違っています。「新規」を選んで、両方で最初からやり直してください。</translation>
+    </message>
+    <message>
         <source>ERROR</source>
         <translation>エラー</translation>
     </message>
@@ -275,10 +279,6 @@ Try &apos;%1 --help&apos; for more information.
 </context>
 <context>
     <name>MoveExchange</name>
-    <message>
-        <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>2 つの盤面が食い違っています。「新規」を選んで、両方で最初からやり直してください。</translation>
-    </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
         <translation>%2 秒以内に %1 からあいさつがありませんでした。別のゲーム中か、Kelmo のゲームではありません。</translation>

@@ -99,6 +99,10 @@ Probeer ‘%1 --help’ voor meer informatie.
 <context>
     <name>Form1</name>
     <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>De twee borden lopen niet meer gelijk. Kies Nieuw om op beide opnieuw te beginnen.</translation>
+    </message>
+    <message>
         <source>ERROR</source>
         <translation>FOUT</translation>
     </message>
@@ -275,10 +279,6 @@ Probeer ‘%1 --help’ voor meer informatie.
 </context>
 <context>
     <name>MoveExchange</name>
-    <message>
-        <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>De twee borden lopen niet meer gelijk. Kies Nieuw om op beide opnieuw te beginnen.</translation>
-    </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
         <translation>Binnen %2 seconde kwam er geen begroeting van %1: die is bezig met een ander spel of is geen Kelmo-spel.</translation>

@@ -99,6 +99,10 @@ Polecenie „%1 --help” wyświetli więcej informacji.
 <context>
     <name>Form1</name>
     <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>Obie plansze przestały być zgodne. Wybierz „Nowa gra”, aby zacząć od nowa na obu.</translation>
+    </message>
+    <message>
         <source>ERROR</source>
         <translation>BŁĄD</translation>
     </message>
@@ -275,10 +279,6 @@ Polecenie „%1 --help” wyświetli więcej informacji.
 </context>
 <context>
     <name>MoveExchange</name>
-    <message>
-        <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>Obie plansze przestały być zgodne. Wybierz „Nowa gra”, aby zacząć od nowa na obu.</translation>
-    </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
         <translation>W ciągu %2 sekundy nie nadeszło powitanie od %1: trwa tam inna gra albo to nie jest gra Kelmo.</translation>

@@ -99,6 +99,10 @@ Tente “%1 --help” para mais informações.
 <context>
     <name>Form1</name>
     <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>Os dois tabuleiros estão fora de sincronia. Escolha “Novo” para recomeçar em ambos.</translation>
+    </message>
+    <message>
         <source>ERROR</source>
         <translation>ERRO</translation>
     </message>
@@ -275,10 +279,6 @@ Tente “%1 --help” para mais informações.
 </context>
 <context>
     <name>MoveExchange</name>
-    <message>
-        <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>Os dois tabuleiros estão fora de sincronia. Escolha “Novo” para recomeçar em ambos.</translation>
-    </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
         <translation>Nenhuma saudação chegou de %1 em %2 segundo: ele está ocupado com outra partida ou não é um jogo Kelmo.</translation>

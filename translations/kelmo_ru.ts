@@ -99,6 +99,10 @@ Try &apos;%1 --help&apos; for more information.
 <context>
     <name>Form1</name>
     <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>Игровые поля рассинхронизировались. Выберите «Новая игра», чтобы начать заново на обоих.</translation>
+    </message>
+    <message>
         <source>ERROR</source>
         <translation>ОШИБКА</translation>
     </message>
@@ -275,10 +279,6 @@ Try &apos;%1 --help&apos; for more information.
 </context>
 <context>
     <name>MoveExchange</name>
-    <message>
-        <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>Игровые поля рассинхронизировались. Выберите «Новая игра», чтобы начать заново на обоих.</translation>
-    </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
         <translation>От %1 не пришло приветствие за %2 секунду: он занят другой игрой или не является игрой Kelmo.</translation>

@@ -99,6 +99,10 @@ Try &apos;%1 --help&apos; for more information.
 <context>
     <name>Form1</name>
     <message>
+        <source>The two boards are out of step. Choose New to start again on both.</source>
+        <translation>两个棋盘不同步。请选择“新游戏”，在双方重新开始。</translation>
+    </message>
+    <message>
         <source>ERROR</source>
         <translation>错误</translation>
     </message>
@@ -275,10 +279,6 @@ Try &apos;%1 --help&apos; for more information.
 </context>
 <context>
     <name>MoveExchange</name>
-    <message>
-        <source>The two boards are out of step. Choose New to start again on both.</source>
-        <translation>两个棋盘不同步。请选择“新游戏”，在双方重新开始。</translation>
-    </message>
     <message>
         <source>No greeting came from %1 within %2 second: it is busy with another game, or is not a Kelmo game.</source>
         <translation>%2 秒内未收到 %1 的问候：对方正在进行另一局游戏，或者不是 Kelmo 游戏。</translation>

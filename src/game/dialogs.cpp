@@ -11,6 +11,8 @@
 
 #include "game/form1.h"
 
+#include "net/moveexchange.h"
+
 #include <QTimer>
 
 #include <utility>
@@ -22,13 +24,14 @@ public:
     explicit DialogScope(Form1 &form)
         : m_form(form)
     {
-        ++m_form.m_openDialogs;
+        if (m_form.m_openDialogs++ == 0)
+            m_form.m_network->holdArrivals(true);
     }
     ~DialogScope()
     {
         if (--m_form.m_openDialogs > 0)
             return;
-        m_form.releaseHeldBackArrivals();
+        m_form.m_network->holdArrivals(false);
         if (!m_form.m_reports.isEmpty())
             QTimer::singleShot(0, &m_form, &Form1::showReports);
     }
@@ -57,11 +60,6 @@ void Form1::showModal(QDialog &dialog)
     m_toolkit.showModal(dialog);
 }
 
-bool Form1::arrivalsHeldBack() const
-{
-    return m_openDialogs > 0;
-}
-
 // The player did something: what the network reports may be told again.
 void Form1::playerActed()
 {
@@ -76,7 +74,7 @@ void Form1::connectionReport(const QString &text, Report kind)
     case Report::OpponentLeft:
         // The status lines tell at once what is left: the waiting side
         // still waits, the connecting side has no connection.
-        if (role() == Side::Waiting) {
+        if (m_network->role() == MoveExchange::Side::Waiting) {
             showWaiting();
         } else {
             Label1->setText(QString());
@@ -112,12 +110,4 @@ void Form1::showReports()
         return; // shown when the last dialog closes
     messageBox(m_reports.first(), Toolkit::Icon::Exclamation, kAppTitle);
     m_reports.removeFirst();
-}
-
-void Form1::lookupMessage(const QString &text, Alert alert)
-{
-    if (alert == Alert::Error)
-        messageBox(text, Toolkit::Icon::Exclamation, tr("ERROR"));
-    else
-        messageBox(text);
 }

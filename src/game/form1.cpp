@@ -3,6 +3,8 @@
 #include "game/boardarea.h"
 #include "game/boardcell.h"
 #include "game/boardgeometry.h"
+#include "net/hostlookup.h"
+#include "net/moveexchange.h"
 #include "toolkit/pictures.h"
 
 #include <QAction>
@@ -42,7 +44,6 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint)
-    , MoveExchange(this, sockets)
     , X(drawMark(Mark::X, std::nullopt), tr("X"))
     , O(drawMark(Mark::O, std::nullopt), tr("O"))
     , PicEmpty([ratio = screenPixelRatio()] { return pictures::empty(ratio); }, tr("empty"))
@@ -56,6 +57,8 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
     , Ormlm(drawMark(Mark::O, Stroke::Horizontal), tr("O, struck"))
     , m_toolkit(toolkit)
     , m_port(port)
+    , m_lookup(new HostLookup(sockets, this))
+    , m_network(new MoveExchange(this))
 {
     setWindowTitle(kAppTitle);
 
@@ -72,10 +75,54 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
     area->setFixedSize(width, boardgeometry::kClientSize);
     setFixedSize(width, menuBar()->sizeHint().height() + boardgeometry::kClientSize);
 
+    connectNetwork();
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // Gone before the rest of the window, so that nothing of theirs can
+    // reach a handler of a window half taken down.
+    delete m_network;
+    delete m_lookup;
+}
+
+void Form1::setGameDiscovery(GameDiscovery *discovery)
+{
+    m_network->setGameDiscovery(discovery);
+}
+
+void Form1::connectNetwork()
+{
+    connect(m_lookup, &HostLookup::failed, this, [this](const QString &text, HostLookup::Alert alert) {
+        if (alert == HostLookup::Alert::Error)
+            messageBox(text, Toolkit::Icon::Exclamation, tr("ERROR"));
+        else
+            messageBox(text);
+    });
+    connect(m_network, &MoveExchange::ConnectionRequest, this, &Form1::wsListen_ConnectionRequest);
+    connect(m_network, &MoveExchange::Connected, this, &Form1::wsClient_Connect);
+    connect(m_network, &MoveExchange::opponentGreeted, this, [this](const QString &name) { greeted(name, true); });
+    connect(m_network, &MoveExchange::greetingGrew, this, [this](const QString &name) { greeted(name, false); });
+    connect(m_network, &MoveExchange::messagesArrived, this, &Form1::opponentSent);
+    connect(m_network, &MoveExchange::opponentLeft, this,
+            [this](const QString &text) { connectionReport(text, Report::OpponentLeft); });
+    connect(m_network, &MoveExchange::notConnected, this,
+            [this](const QString &text) { connectionReport(text, Report::NotConnected); });
+    connect(m_network, &MoveExchange::failed, this,
+            [this](const QString &text) { connectionReport(text, Report::Failure); });
+}
+
+void Form1::wsListen_ConnectionRequest(qint32 requestID)
+{
+    ConnRequestID = requestID;
+    m_network->accept(ConnRequestID, m_lookup->hostName());
+}
+
+void Form1::wsClient_Connect()
+{
+    m_network->greet(m_lookup->hostName());
+}
 
 void Form1::createBoard(BoardArea *area, int width)
 {
@@ -108,44 +155,7 @@ void Form1::ClearBoard()
     XTurn = true;
     GameOn = true;
     FirstMove = true;
-}
-
-bool Form1::holdsX(int cell) const
-{
-    return Image1[cell]->picture()->Handle() == X.Handle();
-}
-
-bool Form1::holdsO(int cell) const
-{
-    return Image1[cell]->picture()->Handle() == O.Handle();
-}
-
-bool Form1::isEmpty(int cell) const
-{
-    return Image1[cell]->picture()->Handle() == PicEmpty.Handle();
-}
-
-kelmo::Board Form1::board() const
-{
-    kelmo::Board value{};
-    for (int i = 0; i < 9; ++i) {
-        if (holdsX(i))
-            value[i] = Mark::X;
-        else if (holdsO(i))
-            value[i] = Mark::O;
-        else if (isEmpty(i))
-            value[i] = Mark::Empty;
-        else
-            value[i] = Mark::Struck;
-    }
-    return value;
-}
-
-void Form1::placeMark(int cell, const Picture &picture)
-{
-    Image1[cell]->setPicture(&picture, &picture == &PicEmpty);
-    if (&picture == &X || &picture == &O)
-        m_news.append({cell, tr("%1, %2.").arg(picture.description(), Image1[cell]->place())});
+    m_lastMover = Mover::Nobody;
 }
 
 void Form1::tellNews()
@@ -161,42 +171,3 @@ QString Form1::takeNews()
     return news.join(QLatin1Char(' '));
 }
 
-const Picture &Form1::holderOf(Mark mark) const
-{
-    return mark == Mark::X ? X : O;
-}
-
-const Picture &Form1::strikeHolder(Mark mark, Stroke stroke) const
-{
-    const bool x = mark == Mark::X;
-    switch (stroke) {
-    case Stroke::Horizontal:
-        return x ? Xrmlm : Ormlm;
-    case Stroke::Vertical:
-        return x ? Xctcb : Octcb;
-    case Stroke::Falling:
-        return x ? Xrtlb : Ortlb;
-    case Stroke::Rising:
-        break;
-    }
-    return x ? Xrblt : Orblt;
-}
-
-bool Form1::YouWin()
-{
-    const kelmo::Board cells = board();
-    const auto win = kelmo::findWin(cells);
-    if (!win) {
-        // A full board is no end of the game, but a screen reader hears it.
-        const QString draw = tr("The board is full: a draw.");
-        const bool told = std::any_of(m_news.begin(), m_news.end(), [&](const auto &item) { return item.text == draw; });
-        if (GameOn && std::find(cells.begin(), cells.end(), Mark::Empty) == cells.end() && !told)
-            m_news.append({-1, draw});
-        return false;
-    }
-    const Picture &struck = strikeHolder(win->mark, win->stroke);
-    for (int cell : win->cells)
-        placeMark(cell, struck);
-    GameOn = false;
-    return true;
-}

@@ -2,7 +2,7 @@
 
 #include "game/boardarea.h"
 #include "game/statuslabel.h"
-#include "net/moveexchange.h"
+#include "net/connection.h"
 #include "rules/winrules.h"
 #include "toolkit/picture.h"
 #include "toolkit/toolkit.h"
@@ -12,17 +12,23 @@
 #include <array>
 
 class BoardCell;
+class GameDiscovery;
+class HostLookup;
+class MoveExchange;
 class QAction;
+class QActionGroup;
+class SocketApi;
 
 // The main window: the board, its picture holders, the two status lines,
-// the menus, and the game state that every handler works on. The
-// connection objects, the host look-up and the network state come from
-// MoveExchange.
+// the menus, and the game state that every handler works on. It owns the
+// network side of the game (MoveExchange) and the local host look-up
+// (HostLookup), drives them and follows their signals.
 //
-// The members are defined by concern: the window and board in form1.cpp,
-// how marks reach the board (clicks, the computer, the opponent) in
-// moves.cpp, the menus in menus.cpp, the dialogs in dialogs.cpp.
-class Form1 : public QMainWindow, public MoveExchange
+// The members are defined by concern: the window in form1.cpp, the board
+// and the opponent's messages in board.cpp, the player's and the computer's
+// moves in moves.cpp, the menus in menus.cpp, the dialogs and reports in
+// dialogs.cpp.
+class Form1 : public QMainWindow
 {
     Q_OBJECT
 
@@ -32,7 +38,8 @@ public:
     static constexpr quint16 kGamePort = 1007;
 
     // The Game menu's items, by their index in mnusubGame. Index 1 does not
-    // exist; 2 and 6 are separators.
+    // exist; 2 and 6 are separators. The four mode items are also the modes
+    // of play.
     enum GameItem : int {
         New = 0,
         NormalModeHeading = 3,
@@ -43,8 +50,6 @@ public:
         ConnectToOpponent = 9,
     };
     Q_ENUM(GameItem)
-    // The mode of play, which only the Game menu's checkmarks record.
-    enum class Mode { OnePlayer, TwoPlayers, Waiting, Connecting, None };
 
     // `sockets` serves the local host name and address; the system's own
     // when none is given.
@@ -92,9 +97,13 @@ public:
     void mnuComMove_Click();
     void mnuAbout_Click();
 
-    // The checked mode item, read in the order One Player, Two Players,
-    // Waiting for Connection, Connect to Opponent.
-    Mode mode() const;
+    // The mode of play: the checked one of the four mode items.
+    GameItem mode() const;
+
+    // What the window is connected through.
+    MoveExchange &network() const { return *m_network; }
+    HostLookup &hostLookup() const { return *m_lookup; }
+    void setGameDiscovery(GameDiscovery *discovery);
 
     // The cell test: what a cell holds, judged by its picture's identity.
     bool holdsX(int cell) const;
@@ -102,34 +111,54 @@ public:
     bool isEmpty(int cell) const;
     kelmo::Board board() const;
 
-protected:
-    Outcome applyPeerMessage(const PeerMessage &message, Side side) override;
-    bool arrivalsHeldBack() const override;
-    void connectionReport(const QString &text, Report kind) override;
-    void lookupMessage(const QString &text, Alert alert) override;
+    // --- The network's events, where the connection objects' events are
+    // handled ---
+    // A peer asks to play: take it and greet it.
+    void wsListen_ConnectionRequest(qint32 requestID);
+    // The host called has answered: greet it.
+    void wsClient_Connect();
+    // The opponent's moves and New, on the waiting side (the opponent
+    // plays O) and on the connecting side (X).
+    void wsServer_DataArrival(const QList<PeerMessage> &messages);
+    void wsClient_DataArrival(const QList<PeerMessage> &messages);
 
 private:
     class DialogScope;
 
+    // What a report to the player is about.
+    enum class Report {
+        Failure,      // an operation of a connection object failed
+        NotConnected, // the connecting side found no opponent
+        OpponentLeft, // an opponent that had greeted us is gone
+        OutOfStep,    // the two boards can no longer be the same
+    };
+    // Who made the last move of the game on this board.
+    enum class Mover { Nobody, Us, Opponent };
+
     // form1.cpp
     void Form_Load();
     void createBoard(BoardArea *area, int width);
-    void placeMark(int cell, const Picture &picture);
+    void connectNetwork();
     // What a screen reader is told once the player's action, or the
     // opponent's message, has been handled: the marks placed, in turn, and
     // a draw, which no box tells.
     void tellNews();
     // The news so far, taken to be told by a box.
     QString takeNews();
+    // board.cpp
+    void placeMark(int cell, const Picture &picture);
     const Picture &holderOf(kelmo::Mark mark) const;
     const Picture &strikeHolder(kelmo::Mark mark, kelmo::Stroke stroke) const;
+    void greeted(const QString &name, bool first);
+    void opponentSent(const QList<PeerMessage> &messages);
+    void opponentMoved(const QList<PeerMessage> &messages, kelmo::Mark opponent);
+    bool placeOpponentMove(int cell, kelmo::Mark opponent);
     // moves.cpp
-    void networkClick(int Index, Side side);
+    void networkClick(int Index, kelmo::Mark own);
     bool computerPass(kelmo::Mark mover, int randomCell);
     void announce(const QString &text);
     // menus.cpp
     void createMenus();
-    void setModeChecks(GameItem item);
     void startLocalMode(GameItem item, bool withComputer);
     void showWaiting();
     QString chooseOpponent();
@@ -138,11 +167,18 @@ private:
                     const QString &news = {});
     QString inputBox(const QString &prompt, const QString &offered, const InputChoices *choices = nullptr);
     void showModal(QDialog &dialog);
+    void connectionReport(const QString &text, Report kind);
     void showReports();
     void playerActed();
 
     Toolkit &m_toolkit;
     quint16 m_port;
+    HostLookup *m_lookup;
+    MoveExchange *m_network;
+    QActionGroup *m_modes = nullptr; // the four mode items, one checked
+    QString ConnectIP;         // the opponent's address as typed
+    qint32 ConnRequestID = 0;  // the last connection request taken
+    Mover m_lastMover = Mover::Nobody;
     BoardArea *m_area = nullptr;
     QList<BoardArea::News> m_news; // what the handling of an event has changed so far
     QString m_waitingHost;        // the host name shown while waiting for an opponent

@@ -4,6 +4,8 @@
 
 #include "about/form2.h"
 #include "net/gamediscovery.h"
+#include "net/hostlookup.h"
+#include "net/moveexchange.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -31,11 +33,12 @@ void Form1::createMenus()
     // Exactly one mode is checked at any time. An item checks itself as it
     // is chosen, before its handler runs; the one it took the check from is
     // remembered, to get it back when the mode cannot start.
-    auto *modes = new QActionGroup(this);
+    m_modes = new QActionGroup(this);
     for (GameItem item : {OnePlayer, TwoPlayers, WaitingForConnection, ConnectToOpponent}) {
         QAction *action = mnusubGame[item];
         action->setCheckable(true);
-        modes->addAction(action);
+        action->setData(item);
+        m_modes->addAction(action);
         connect(action, &QAction::toggled, this, [this, action](bool checked) {
             if (!checked)
                 m_modeBefore = action;
@@ -62,22 +65,9 @@ void Form1::createMenus()
     addAction(quit);
 }
 
-Form1::Mode Form1::mode() const
+Form1::GameItem Form1::mode() const
 {
-    if (mnusubGame[OnePlayer]->isChecked())
-        return Mode::OnePlayer;
-    if (mnusubGame[TwoPlayers]->isChecked())
-        return Mode::TwoPlayers;
-    if (mnusubGame[WaitingForConnection]->isChecked())
-        return Mode::Waiting;
-    if (mnusubGame[ConnectToOpponent]->isChecked())
-        return Mode::Connecting;
-    return Mode::None;
-}
-
-void Form1::setModeChecks(GameItem item)
-{
-    mnusubGame[item]->setChecked(true); // the group unchecks the others
+    return static_cast<GameItem>(m_modes->checkedAction()->data().toInt());
 }
 
 // One Player (with the computer) or Two Players: a fresh board, no
@@ -86,11 +76,12 @@ void Form1::startLocalMode(GameItem item, bool withComputer)
 {
     ClearBoard();
     mnuComMove->setEnabled(withComputer);
-    setModeChecks(item);
+    mnusubGame[item]->setChecked(true); // the group unchecks the others
     ComPlay = withComputer;
     Label1->setText(QString());
     Label2->setText(QString());
-    stopNetwork();
+    m_lookup->cancelAddressLookup();
+    m_network->stopNetwork();
 }
 
 // The top line while waiting for an opponent.
@@ -106,18 +97,10 @@ void Form1::mnusubGame_Click(int Index)
     switch (Index) {
     case New:
         ClearBoard();
-        switch (mode()) {
-        case Mode::OnePlayer:
+        if (mode() == OnePlayer)
             mnuComMove->setEnabled(true);
-            break;
-        case Mode::Waiting:
-        case Mode::Connecting:
-            sendNewGame();
-            break;
-        case Mode::TwoPlayers:
-        case Mode::None:
-            break;
-        }
+        else
+            m_network->sendNewGame(); // nobody to tell outside network play
         break;
     case OnePlayer:
         startLocalMode(OnePlayer, true);
@@ -126,31 +109,32 @@ void Form1::mnusubGame_Click(int Index)
         startLocalMode(TwoPlayers, false);
         break;
     case WaitingForConnection: { // this side plays X
-        // When nothing can listen (wsListen says why), the mode stays as it
-        // was, with its game and its opponent.
-        if (!startWaiting(m_port)) {
+        // When nothing can listen (the network says why), the mode stays as
+        // it was, with its game and its opponent.
+        if (!m_network->startWaiting(m_port)) {
             if (modeBefore)
                 modeBefore->setChecked(true);
             break;
         }
         ClearBoard();
         mnuComMove->setEnabled(false);
-        setModeChecks(WaitingForConnection);
-        const QString hostName = GetIPHostName();
+        mnusubGame[WaitingForConnection]->setChecked(true);
+        const QString hostName = m_lookup->GetIPHostName();
         m_waitingHost = hostName;
         showWaiting();
         Label2->setText(QString());
-        announceWaitingGame(hostName);
-        GetIPAddress([this](const QString &address) { Label2->setText(tr("IP Address %1").arg(address)); });
+        m_network->announceWaitingGame(hostName);
+        m_lookup->GetIPAddress([this](const QString &address) { Label2->setText(tr("IP Address %1").arg(address)); });
         break;
     }
     case ConnectToOpponent: { // this side plays O
         // Whatever the earlier mode had open goes now, before the player is
         // asked for an address.
-        stopNetwork();
+        m_lookup->cancelAddressLookup();
+        m_network->stopNetwork();
         ClearBoard();
         mnuComMove->setEnabled(false);
-        setModeChecks(ConnectToOpponent);
+        mnusubGame[ConnectToOpponent]->setChecked(true);
         Label1->setText(QString());
         Label2->setText(QString());
         ConnectIP = chooseOpponent();
@@ -164,8 +148,8 @@ void Form1::mnusubGame_Click(int Index)
         }
         // The greeting is this host's name: known before the connection can
         // complete.
-        const QString host = GetIPHostName();
-        startConnecting(ConnectIP, m_port);
+        const QString host = m_lookup->GetIPHostName();
+        m_network->startConnecting(ConnectIP, m_port);
         Label1->setSentence(tr("%1 Connecting"), host);
         break;
     }
@@ -182,7 +166,7 @@ QString Form1::chooseOpponent()
 {
     const QString prompt = tr("Input IP Address to Connect");
     const QString nothingFound = QStringLiteral("0.0.0.0");
-    GameDiscovery *discovery = gameDiscovery();
+    GameDiscovery *discovery = m_network->gameDiscovery();
     if (!discovery)
         return inputBox(prompt, nothingFound);
     InputChoices choices;

@@ -1,10 +1,10 @@
-// Every way a mark reaches the board: the player's click, the computer's
-// move, and the opponent's messages over the network.
+// The player's clicks and the computer's moves.
 
 #include "game/form1.h"
 
 #include "computer/computerplayer.h"
 #include "game/boardarea.h"
+#include "net/moveexchange.h"
 
 #include <QAction>
 
@@ -25,7 +25,7 @@ void Form1::Image1_Click(int Index)
     playerActed();
 
     switch (mode()) {
-    case Mode::OnePlayer:
+    case OnePlayer:
         if (GameOn && isEmpty(Index) && XTurn) {
             placeMark(Index, X);
             XTurn = false;
@@ -38,7 +38,7 @@ void Form1::Image1_Click(int Index)
         }
         FirstMove = false;
         break;
-    case Mode::TwoPlayers:
+    case TwoPlayers:
         if (!GameOn || !isEmpty(Index))
             return;
         if (XTurn) {
@@ -53,13 +53,13 @@ void Form1::Image1_Click(int Index)
                 announce(tr("O Win"));
         }
         break;
-    case Mode::Waiting:
-        networkClick(Index, Side::Waiting);
+    case WaitingForConnection:
+        networkClick(Index, Mark::X);
         break;
-    case Mode::Connecting:
-        networkClick(Index, Side::Connecting);
+    case ConnectToOpponent:
+        networkClick(Index, Mark::O);
         break;
-    case Mode::None:
+    default:
         break;
     }
     tellNews();
@@ -70,17 +70,17 @@ void Form1::Image1_Click(int Index)
 // goes to the opponent before the win check, so the opponent finds the win
 // on its own board. Without an opponent nothing is placed: the boards of
 // the two copies start together when one greets the other.
-void Form1::networkClick(int Index, Side side)
+void Form1::networkClick(int Index, Mark own)
 {
-    if (!opponentPresent()) {
+    if (!m_network->opponentPresent()) {
         messageBox(tr("No opponent is connected yet."));
         return;
     }
-    const Mark own = side == Side::Waiting ? Mark::X : Mark::O;
     const bool ownTurn = XTurn == (own == Mark::X);
     if (GameOn && isEmpty(Index) && (ownTurn || FirstMove)) {
         placeMark(Index, holderOf(own));
-        sendMove(Index);
+        m_network->sendMove(Index);
+        m_lastMover = Mover::Us;
         XTurn = own == Mark::O;
         if (YouWin())
             announce(tr("You Win"));
@@ -116,47 +116,4 @@ void Form1::ComputerMove()
     }
     ComPlay = false;
     FirstMove = false;
-}
-
-// The opponent's greeting, move or New. The receiving side checks neither
-// GameOn nor the turn: whose turn it is is the sender's to enforce.
-//
-// A copy of the game cannot complete two lines here without a move of this
-// player's in between, so a second loss before the player has done
-// anything comes from no real opponent: it is struck on the board, but not
-// announced again.
-MoveExchange::Outcome Form1::applyPeerMessage(const PeerMessage &message, Side side)
-{
-    switch (message.kind) {
-    case PeerMessage::Kind::Greeting:
-        // A new opponent: both boards start empty.
-        ClearBoard();
-        Label1->setSentence(tr("%1 Connected %2"), HostName, message.text);
-        break;
-    case PeerMessage::Kind::GreetingContinued:
-        Label1->setSentence(tr("%1 Connected %2"), HostName, message.text);
-        break;
-    case PeerMessage::Kind::NewGame:
-        ClearBoard();
-        break;
-    case PeerMessage::Kind::Move:
-        if (!isEmpty(message.cell))
-            return Outcome::CellTaken;
-        placeMark(message.cell, side == Side::Waiting ? O : X);
-        if (!YouWin()) {
-            XTurn = side == Side::Waiting;
-            break;
-        }
-        if (const bool toldBefore = std::exchange(m_lossTold, true); toldBefore) {
-            m_news.append({-1, tr("You Lose")});
-            tellNews();
-        } else {
-            messageBox(tr("You Lose"), Toolkit::Icon::None, {}, takeNews());
-        }
-        return Outcome::GameEnded;
-    case PeerMessage::Kind::Ignored:
-        break;
-    }
-    tellNews();
-    return Outcome::Applied;
 }

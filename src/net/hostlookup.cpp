@@ -2,25 +2,27 @@
 
 #include <algorithm>
 
-HostLookup::HostLookup(SocketApi *sockets, QObject *context)
-    : m_ownSockets(sockets ? nullptr : std::make_unique<SystemSocketApi>())
+HostLookup::HostLookup(SocketApi *sockets, QObject *parent)
+    : QObject(parent)
+    , m_ownSockets(sockets ? nullptr : std::make_unique<SystemSocketApi>())
     , m_sockets(sockets ? sockets : m_ownSockets.get())
-    , m_context(context)
 {
 }
+
+HostLookup::~HostLookup() = default;
 
 bool HostLookup::SocketsInitialize()
 {
     WSAData data;
     if (m_sockets->WSAStartup(0x0101, data) != 0) {
         // Misspelled as the game has always shown it; players know it this way.
-        lookupMessage(tr("Winsock Not Responting"), Alert::Error);
+        emit failed(tr("Winsock Not Responting"), Alert::Error);
         return false;
     }
     constexpr qint16 minSockets = 1;
     if (data.iMaxSockets < minSockets) {
         // "at less" for "at least": the game's own wording.
-        lookupMessage(tr("Want Winsock at less = %1").arg(minSockets), Alert::Plain);
+        emit failed(tr("Want Winsock at less = %1").arg(minSockets), Alert::Plain);
         SocketsCeanup(); // the start-up succeeded: release it
         return false;
     }
@@ -29,7 +31,7 @@ bool HostLookup::SocketsInitialize()
     if (major >= 1 && (major != 1 || minor >= 1))
         return true;
     // "Too Lo", without a blank before it: the game's own wording.
-    lookupMessage(tr("Version Sockets = %1.%2Too Lo").arg(major).arg(minor), Alert::Plain);
+    emit failed(tr("Version Sockets = %1.%2Too Lo").arg(major).arg(minor), Alert::Plain);
     SocketsCeanup(); // the start-up succeeded: release it
     return false;
 }
@@ -37,7 +39,7 @@ bool HostLookup::SocketsInitialize()
 void HostLookup::SocketsCeanup()
 {
     if (m_sockets->WSACleanup() != 0)
-        lookupMessage(tr("Winsock Not Responting"), Alert::Error); // the game's own spelling
+        emit failed(tr("Winsock Not Responting"), Alert::Error); // the game's own spelling
 }
 
 qint32 HostLookup::Hibyte(qint16 w)
@@ -59,7 +61,7 @@ bool HostLookup::readHostName(char (&buffer)[256])
         const qint32 code = m_sockets->WSAGetLastError();
         // The number with a blank where a minus sign would stand.
         const QString number = (code >= 0 ? QStringLiteral(" ") : QString()) + QString::number(code);
-        lookupMessage(tr("Windows Sockets Error : %1").arg(number), Alert::Plain);
+        emit failed(tr("Windows Sockets Error : %1").arg(number), Alert::Plain);
         return false;
     }
     // A name that fills the whole buffer is cut rather than read past its end.
@@ -96,9 +98,9 @@ void HostLookup::GetIPAddress(std::function<void(const QString &)> done)
     }
 
     const quint64 lookup = ++m_lookups;
-    // The answer comes through the window's event loop, and not at all once
-    // the window has gone.
-    m_sockets->gethostbyname(QString::fromLatin1(buffer), m_context,
+    // The answer comes through the event loop, and not at all once this
+    // object has gone.
+    m_sockets->gethostbyname(QString::fromLatin1(buffer), this,
                              [this, lookup, done = std::move(done)](const HostAddresses &found) {
         if (lookup != m_lookups) {
             m_sockets->WSACleanup(); // forgotten: released without a word
@@ -121,7 +123,7 @@ QString HostLookup::addressText(const HostAddresses &host)
 {
     if (!host) {
         // Misspelled as the game has always shown it.
-        lookupMessage(tr("Windows Not Responting"), Alert::Error);
+        emit failed(tr("Windows Not Responting"), Alert::Error);
         return {};
     }
     return host->isEmpty() ? QString() : host->first().toString();

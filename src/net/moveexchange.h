@@ -1,35 +1,27 @@
 #pragma once
 
+#include "net/connection.h"
 #include "net/gamediscovery.h"
-#include "net/hostlookup.h"
-#include "net/peermessage.h"
 
+#include <QObject>
 #include <QPointer>
-
-#include <QCoreApplication>
 
 #include <chrono>
 #include <optional>
 
-class QObject;
-class QTimer;
 class Winsock;
 
-// The network side of a game between two copies of Kelmo: the three
-// connection objects, the greetings, and each arrival from the opponent
-// read into messages for the game to apply.
+// The network side of a game between two copies of Kelmo: it listens or
+// connects, keeps one connection to the opponent, and tells what the
+// opponent did. The window owns it, asks it to wait, connect, stop and send,
+// and follows its signals.
 //
-// One network role is played at a time, on one live connection: starting a
-// role drops every connection the role does not use, so nothing of an
-// earlier role can reach the game.
-//
-// The main window inherits this, so that the connection objects and the
-// exchange's state are members of the window while net/ needs nothing of
-// the window: what the exchange asks of the game are the virtual functions
-// at the end.
-class MoveExchange : public HostLookup
+// One network role is played at a time, on one connection: starting a role
+// drops the connection of the role before, so nothing of an earlier role
+// can reach the game.
+class MoveExchange : public QObject
 {
-    Q_DECLARE_TR_FUNCTIONS(MoveExchange)
+    Q_OBJECT
 
 public:
     // Which end of the connection this copy is: the waiting side listens and
@@ -46,47 +38,12 @@ public:
     // well over 150 ms to react to something new on the screen.
     static constexpr std::chrono::milliseconds kGreetingWindow{150};
 
-    Winsock *wsServer = nullptr; // carries the accepted connection (waiting side)
-    Winsock *wsListen = nullptr; // listens for the opponent (waiting side)
-    Winsock *wsClient = nullptr; // connects to the opponent (connecting side)
-
-    qint32 ConnRequestID = 0; // the last incoming connection request
-    QString SendStr;          // the text last sent to the opponent
-    QString RecvStr;          // the text last taken from the connection
-    QString ConnectIP;        // the opponent's address as typed
-    bool FirstData = false;   // the next data to arrive is the opponent's greeting
-
-    // The connection objects' events.
-    void wsListen_ConnectionRequest(qint32 requestID);
-    void wsClient_Connect();
-    void wsServer_DataArrival(qint32 bytesTotal);
-    void wsClient_DataArrival(qint32 bytesTotal);
-
-    // The role this copy plays now, if any.
-    std::optional<Side> role() const { return m_role; }
-    // An opponent has greeted on the current role's connection, and is
-    // still there: only then do moves travel.
-    bool opponentPresent() const;
-
-    // Announces the waiting side's game on the local network, and finds
-    // games to connect to, through `discovery`; through nothing when null,
-    // as at first. The window does not own it.
-    void setGameDiscovery(GameDiscovery *discovery);
-    GameDiscovery *gameDiscovery() const { return m_discovery; }
-
-    // Tests shorten these.
-    void setGreetingTimeout(int milliseconds);
-    void setGreetingWindow(std::chrono::milliseconds window) { m_greetingWindow = window; }
-
-protected:
-    // The connection objects become children of `owner`, which also gets
-    // the answers of the address look-up; `sockets` serves the look-up.
-    MoveExchange(QObject *owner, SocketApi *sockets);
+    explicit MoveExchange(QObject *parent = nullptr);
     ~MoveExchange() override;
 
     // Makes this copy the waiting side, listening on `port`. Only once it
-    // listens are the connections of either role dropped; false, with
-    // everything as it was, when it cannot listen (wsListen reports why).
+    // listens is the connection of either role dropped; false, with
+    // everything as it was, when it cannot listen (failed() says why).
     bool startWaiting(quint16 port);
     // Names the waiting side's game after `hostName`: from now on it is
     // announced while this copy waits with no opponent, and withdrawn
@@ -96,70 +53,84 @@ protected:
     // Makes this copy the connecting side: drops every connection, then
     // connects to `host`.
     void startConnecting(const QString &host, quint16 port);
-    // Leaves network play: every connection object closed, any address
-    // look-up forgotten.
+    // Leaves network play: no connection, not listening.
     void stopNetwork();
 
+    // Takes the peer of a ConnectionRequest and greets it with `greeting`.
+    void accept(qint32 requestID, const QString &greeting);
+    // Greets the host just connected to.
+    void greet(const QString &greeting);
     // Sends the player's move to the opponent; nothing without one.
     void sendMove(int cell);
     // Sends New to the opponent, when there is one.
     void sendNewGame();
+    // While held (the player answers a dialog), arrivals wait, so that
+    // every handler of the window runs to its end on the board it started
+    // with; released, they come from the event loop.
+    void holdArrivals(bool held);
 
-    // What a report to the player is about.
-    enum class Report {
-        Failure,      // an operation of a connection object failed
-        NotConnected, // the connecting side found no opponent
-        OpponentLeft, // an opponent that had greeted us is gone
-        OutOfStep,    // the two boards can no longer be the same
-    };
-    // What applying one of the opponent's messages did.
-    enum class Outcome {
-        Applied,
-        GameEnded, // the move completed a line
-        CellTaken, // the move was for a cell that is not empty here
-    };
+    // The role this copy plays now, if any.
+    std::optional<Side> role() const { return m_role; }
+    // An opponent has greeted on the current connection, and is still
+    // there: only then do moves travel.
+    bool opponentPresent() const;
+    // The connection of the current role, if any.
+    const Connection *connection() const { return m_connection; }
+    // The port listened on, the system's choice when 0 was asked for.
+    quint16 listeningPort() const;
+    // The text last sent to the opponent.
+    const QString &lastSent() const { return SendStr; }
 
-    // Applies one message of the opponent to the game.
-    virtual Outcome applyPeerMessage(const PeerMessage &message, Side side) = 0;
-    // True while the player answers a dialog: arrivals wait until it closes,
-    // so that every handler runs to its end on the board it started with.
-    virtual bool arrivalsHeldBack() const = 0;
-    // Tells the player what happened to a connection.
-    virtual void connectionReport(const QString &text, Report kind) = 0;
+    // Announces the waiting side's game on the local network, and finds
+    // games to connect to, through `discovery`; through nothing when null,
+    // as at first. The exchange does not own it.
+    void setGameDiscovery(GameDiscovery *discovery);
+    GameDiscovery *gameDiscovery() const { return m_discovery; }
 
-    // Hands over, from the event loop, the arrivals that waited for a dialog.
-    void releaseHeldBackArrivals();
+    // Tests shorten these, for the present connection too.
+    void setGreetingTimeout(int milliseconds);
+    void setGreetingWindow(std::chrono::milliseconds window);
+    void setConnectTimeout(int milliseconds) { m_connectTimeoutMs = milliseconds; }
+
+signals:
+    // A peer asks to play, and the waiting side is free to take it: the
+    // request is refused unless accept() is called from here.
+    void ConnectionRequest(qint32 requestID);
+    // The host this copy called has answered: greet it now.
+    void Connected();
+    // A new opponent has greeted: both boards start empty.
+    void opponentGreeted(const QString &name);
+    // More of the greeting came: `name` is all of it so far.
+    void greetingGrew(const QString &name);
+    // The opponent's moves and New, as one arrival brought them.
+    void messagesArrived(const QList<PeerMessage> &messages);
+    // An opponent that had greeted is gone; `text` tells the player.
+    void opponentLeft(const QString &text);
+    // The connecting side found no opponent.
+    void notConnected(const QString &text);
+    // An operation failed; `text` tells the player.
+    void failed(const QString &text);
 
 private:
-    // Who made the last move of the game on this board.
-    enum class Mover { Nobody, Us, Opponent };
-
-    Winsock &connectionOf(Side side) const;
-    QTimer &greetingTimerOf(Side side) const;
-    bool &greeted(Side side) { return side == Side::Waiting ? m_serverGreeted : m_clientGreeted; }
-    void dropOpponents();
+    Connection *openConnection(const QString &name);
+    void dropConnection();
     void send(const QString &text);
-    void receive(Side side);
-    bool continuesGreeting(const QString &text, std::chrono::steady_clock::time_point arrivedAt) const;
-    bool apply(const PeerMessage &message, Side side);
-    void greetingOverdue(Side side);
-    void opponentGone(Side side, const QString &error);
-    void clientFailed(const QString &text);
+    void onRequest(qint32 requestID);
+    void onGreetingOverdue();
+    void onLeft(const QString &error);
+    void onFailed(const QString &text);
     void updateAnnouncement();
 
+    Winsock *wsListen; // listens for the opponent (waiting side)
+    // The opponent's connection: wsServer on the waiting side, wsClient on
+    // the connecting side.
+    QPointer<Connection> m_connection;
     std::optional<Side> m_role;
-    bool m_arrivalWaiting = false; // held back while a dialog was open
-    // Whether the peer on each connection has sent its greeting: only then
-    // is it an opponent, whose moves count and whose leaving is told.
-    bool m_serverGreeted = false;
-    bool m_clientGreeted = false;
-    QTimer *m_serverGreetingTimer = nullptr;
-    QTimer *m_clientGreetingTimer = nullptr;
-    QString m_greeting;          // the opponent's greeting as received so far
-    bool m_greetingOpen = false; // nothing but greeting has come since
-    std::chrono::steady_clock::time_point m_greetingAt;
-    std::chrono::milliseconds m_greetingWindow = kGreetingWindow;
-    Mover m_lastMover = Mover::Nobody;
+    QString m_host;    // the host the connecting side called, as typed
+    QString SendStr;   // the text last sent to the opponent
+    bool m_held = false;
+    Connection::Timing m_timing{kGreetingTimeoutMs, kGreetingWindow};
+    int m_connectTimeoutMs = 0; // 0: the connection object's own
     QPointer<GameDiscovery> m_discovery;
     QString m_gameName; // the waiting side's game, while there is one to announce
 };
