@@ -34,12 +34,12 @@ QString flagsOf(const Form1 &form)
 
 // What the player does, and what the window then shows.
 struct Play {
-    Form1::GameItem mode;
-    QString board, flags;
-    QList<double> draws; // then 0.0
-    QList<int> actions;  // cells clicked, or kComputer / kComMove
-    QString after, flagsAfter, told;
-    int drawn;
+    Form1::GameItem mode = Form1::OnePlayer;
+    QString board = QString(9, '.'), flags = "gxfp";
+    QList<double> draws = {}; // then 0.0
+    QList<int> actions = {};  // cells clicked, or kComputer / kComMove
+    QString after = {}, flagsAfter = {}, told = {};
+    int drawn = 0;
 };
 constexpr int kComputer = -1; // ComputerMove itself
 constexpr int kComMove = -2;  // the ComMove command
@@ -49,12 +49,12 @@ constexpr int kComMove = -2;  // the ComMove command
 struct Command {
     QString start; // "one won", "two", "wait" or "connect"
     Form1::GameItem item;
-    QString after;
+    QString after = QString(9, '.');
     Form1::GameItem checked;
     QString flagsAfter;
-    QString labels; // Label1|Label2, right after the command
-    QString open;   // what listens (l) and connects (c) then
-    QString told = {}; // how the one report begins
+    QString labels = "|"; // Label1|Label2, right after the command
+    QString open = {};    // what listens (l) and connects (c) then
+    QString told = {};    // how the one report begins
     enum { Free, Silent, Closing } port = Free; // what listens where the window connects and waits
     bool cancelled = false;                     // the address box is cancelled
 };
@@ -177,36 +177,35 @@ private slots:
     void play_data()
     {
         QTest::addColumn<Play>("play");
-        const auto one = Form1::OnePlayer, two = Form1::TwoPlayers;
-        const QString fresh(9, '.');
+        const auto two = Form1::TwoPlayers;
         const auto row = [](const char *name, const Play &play) { QTest::newRow(name) << play; };
         // One Player: the computer answers each X; the drawn cell counts only
         // when nothing is to complete or block and the centre is taken.
-        row("a win", {one, fresh, "gxfp", {0, 0.25, 0}, {0, 8, 6, 3}, "#.O#O.#OX", "", "You Win", 3});
-        row("a loss", {one, fresh, "gxfp", {0, 0, 0}, {1, 6, 3, 2, 4}, "#X.X#.X.#", "x", "You Lose", 3});
-        row("a full board", {one, fresh, "gxfp", {}, {0, 8, 7, 2, 3}, "XOXXOOOXX", "gxc", "", 5});
-        row("the last cell", {one, "XOXXOOOX.", "gxp", {}, {8}, "XOXXOOOXX", "gxc", "", 1});
-        row("occupied", {one, "X...O....", "gxfp", {}, {0}, "X...O....", "gxcp", "", 0});
-        row("struck", {one, "###OO....", "gxfp", {}, {1}, "###OO....", "gxcp", "", 0});
-        row("O to move", {one, fresh, "gfp", {}, {0}, fresh, "gcp", "", 0});
-        row("game over", {one, "###OO....", "xfp", {}, {5}, "###OO....", "xcp", "", 0});
+        row("a win", {.draws = {0, 0.25, 0}, .actions = {0, 8, 6, 3}, .after = "#.O#O.#OX", .told = "You Win", .drawn = 3});
+        row("a loss", {.draws = {0, 0, 0}, .actions = {1, 6, 3, 2, 4}, .after = "#X.X#.X.#", .flagsAfter = "x", .told = "You Lose", .drawn = 3});
+        row("a full board", {.actions = {0, 8, 7, 2, 3}, .after = "XOXXOOOXX", .flagsAfter = "gxc", .drawn = 5});
+        row("the last cell", {.board = "XOXXOOOX.", .flags = "gxp", .actions = {8}, .after = "XOXXOOOXX", .flagsAfter = "gxc", .drawn = 1});
+        row("occupied", {.board = "X...O....", .actions = {0}, .after = "X...O....", .flagsAfter = "gxcp"});
+        row("struck", {.board = "###OO....", .actions = {1}, .after = "###OO....", .flagsAfter = "gxcp"});
+        row("O to move", {.flags = "gfp", .actions = {0}, .after = ".........", .flagsAfter = "gcp"});
+        row("game over", {.board = "###OO....", .flags = "xfp", .actions = {5}, .after = "###OO....", .flagsAfter = "xcp"});
         // Two Players: turns alternate, and FirstMove is never touched.
-        row("X wins", {two, fresh, "gxf", {}, {0, 3, 1, 4, 2}, "###OO....", "f", "X Win", 0});
-        row("O wins", {two, fresh, "gxf", {}, {0, 1, 2, 4, 5, 7}, "X#X.#X.#.", "xf", "O Win", 0});
-        row("occupied keeps the turn", {two, fresh, "gxf", {}, {4, 4, 0}, "O...X....", "gxf", "", 0});
-        row("two players, game over", {two, "###OO....", "xf", {}, {5}, "###OO....", "xf", "", 0});
+        row("X wins", {.mode = two, .flags = "gxf", .actions = {0, 3, 1, 4, 2}, .after = "###OO....", .flagsAfter = "f", .told = "X Win"});
+        row("O wins", {.mode = two, .flags = "gxf", .actions = {0, 1, 2, 4, 5, 7}, .after = "X#X.#X.#.", .flagsAfter = "xf", .told = "O Win"});
+        row("occupied keeps the turn", {.mode = two, .flags = "gxf", .actions = {4, 4, 0}, .after = "O...X....", .flagsAfter = "gxf"});
+        row("two players, game over", {.mode = two, .board = "###OO....", .flags = "xf", .actions = {5}, .after = "###OO....", .flagsAfter = "xf"});
         // The computer on its own, one draw per call: X first when X is to
         // move, then O.
-        row("O in the centre", {one, fresh, "gfp", {0}, {kComputer}, "....O....", "gxc", "", 1});
-        row("X, then O on the drawn cell", {one, fresh, "gxfp", {0.95}, {kComputer}, "....X...O", "gxc", "", 1});
-        row("X took the drawn cell: O falls back", {one, "....O....", "gxfp", {0}, {kComputer}, "XO..O....", "gxc", "", 1});
-        row("X that wins", {one, "XX.OO....", "gxfp", {0}, {kComputer}, "###OO....", "fp", "You Win", 1});
-        row("O that wins", {one, "XX.OO.X..", "gfp", {0}, {kComputer}, "XX.###X..", "x", "You Lose", 1});
-        row("X blocks, O wins", {one, "OO.XOX...", "gxfp", {0}, {kComputer}, "O#XX#X.#.", "x", "You Lose", 1});
-        row("a full board, passed", {one, "XOXXOOOXX", "gxfp", {0.5}, {kComputer}, "XOXXOOOXX", "gxc", "", 1});
-        row("a finished game", {one, "###OO....", "fp", {0.5}, {kComputer}, "###OO....", "c", "", 1});
-        row("ComPlay false", {one, "X........", "gf", {0.5}, {kComputer}, "X........", "gc", "", 1});
-        row("ComMove opens, the player answers", {one, fresh, "gxfp", {}, {kComMove, 0}, "XO..O....", "gxc", "", 2});
+        row("O in the centre", {.flags = "gfp", .draws = {0}, .actions = {kComputer}, .after = "....O....", .flagsAfter = "gxc", .drawn = 1});
+        row("X, then O on the drawn cell", {.draws = {0.95}, .actions = {kComputer}, .after = "....X...O", .flagsAfter = "gxc", .drawn = 1});
+        row("X took the drawn cell: O falls back", {.board = "....O....", .draws = {0}, .actions = {kComputer}, .after = "XO..O....", .flagsAfter = "gxc", .drawn = 1});
+        row("X that wins", {.board = "XX.OO....", .draws = {0}, .actions = {kComputer}, .after = "###OO....", .flagsAfter = "fp", .told = "You Win", .drawn = 1});
+        row("O that wins", {.board = "XX.OO.X..", .flags = "gfp", .draws = {0}, .actions = {kComputer}, .after = "XX.###X..", .flagsAfter = "x", .told = "You Lose", .drawn = 1});
+        row("X blocks, O wins", {.board = "OO.XOX...", .draws = {0}, .actions = {kComputer}, .after = "O#XX#X.#.", .flagsAfter = "x", .told = "You Lose", .drawn = 1});
+        row("a full board, passed", {.board = "XOXXOOOXX", .draws = {0.5}, .actions = {kComputer}, .after = "XOXXOOOXX", .flagsAfter = "gxc", .drawn = 1});
+        row("a finished game", {.board = "###OO....", .flags = "fp", .draws = {0.5}, .actions = {kComputer}, .after = "###OO....", .flagsAfter = "c", .drawn = 1});
+        row("ComPlay false", {.board = "X........", .flags = "gf", .draws = {0.5}, .actions = {kComputer}, .after = "X........", .flagsAfter = "gc", .drawn = 1});
+        row("ComMove opens, the player answers", {.actions = {kComMove, 0}, .after = "XO..O....", .flagsAfter = "gxc", .drawn = 2});
     }
 
     void play()
@@ -231,6 +230,42 @@ private slots:
         const QList<FakeToolkit::Shown> told{{play.told, Toolkit::Icon::None, "Kelmo"}};
         QCOMPARE(toolkit.messages, play.told.isEmpty() ? QList<FakeToolkit::Shown>() : told);
         QCOMPARE(toolkit.drawCount, play.drawn);
+    }
+
+    // The game against a network part that no connection drives: the test
+    // raises its signals. Without a role, the opponent plays X.
+    void opponentMessages_data()
+    {
+        QTest::addColumn<QStringList>("arrivals"); // digits, or "greet NAME"
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<QStringList>("told");
+        const QString outOfStep = "The two boards are out of step. Choose New to start again on both.";
+        const auto row = [](const char *name, const QStringList &arrivals, const char *board, const char *flags,
+                            const QStringList &told = {}) { QTest::newRow(name) << arrivals << board << flags << told; };
+        row("a move gives us the turn", {"4"}, "....X....", "gfcp");
+        row("a second move in a row is out of step", {"4", "0"}, "X...X....", "gfcp", {outOfStep});
+        row("New starts the turns afresh", {"4", "9", "0"}, "X........", "gfcp");
+        row("a greeting starts afresh", {"4", "greet beta", "0"}, "X........", "gfcp");
+        row("the rest after a win is dropped", {"0128"}, "###......", "fcp", {"You Lose", outOfStep});
+        row("a second loss is not told", {"012", "9345"}, "...###...", "fcp", {"You Lose", outOfStep});
+    }
+
+    void opponentMessages()
+    {
+        QFETCH(QStringList, arrivals);
+        QFETCH(QStringList, told);
+        FakeToolkit toolkit;
+        Form1 form(toolkit);
+        for (const QString &arrival : arrivals) {
+            if (arrival.startsWith("greet "))
+                emit form.network().opponentGreeted(arrival.mid(6));
+            else
+                emit form.network().messagesArrived(parseArrival(arrival, false));
+        }
+        QTEST(textFromBoard(form.board()), "board");
+        QTEST(flagsOf(form), "flags");
+        QTRY_COMPARE(toolkit.texts(), told); // reports come from the event loop
     }
 
     // A click is a left press and release on the same cell, wherever the
@@ -262,35 +297,39 @@ private slots:
         const QString refused = QStringLiteral("Cannot connect to 127.0.0.1: Connection refused.");
         const QString waiting = QStringLiteral("alpha Waiting...|");
         const QString connecting = QStringLiteral("alpha Connecting|");
-        const QString cleared(9, '.');
         const auto one = Form1::OnePlayer, two = Form1::TwoPlayers, wait = Form1::WaitingForConnection,
-                   connect = Form1::ConnectToOpponent;
+                   connect = Form1::ConnectToOpponent, New = Form1::New;
         const auto row = [](const char *name, const Command &command) { QTest::newRow(name) << command; };
-        row("New after a One Player win", {"one won", Form1::New, cleared, one, "gxfc", "|", ""});
-        row("New in Two Players", {"two", Form1::New, cleared, two, "gxf", "|", ""});
-        row("New while waiting: nobody to tell", {"wait", Form1::New, cleared, wait, "gxfp", waiting, "l"});
-        row("New after a refused attempt", {"connect", Form1::New, cleared, connect, "gxfp", "|", ""});
-        row("One Player again", {"one won", one, cleared, one, "gxfcp", "|", ""});
-        row("One Player from waiting", {"wait", one, cleared, one, "gxfcp", "|", ""});
-        row("Two Players from One Player", {"one won", two, cleared, two, "gxf", "|", ""});
-        row("Two Players from waiting", {"wait", two, cleared, two, "gxf", "|", ""});
-        row("Waiting from One Player", {"one won", wait, cleared, wait, "gxf", waiting, "l"});
-        row("Waiting again keeps listening", {"wait", wait, cleared, wait, "gxfp", waiting, "l"});
-        row("Waiting after connecting", {"connect", wait, cleared, wait, "gxfp", waiting, "l"});
-        row("Connect from Two Players", {"two", connect, cleared, connect, "gxf", connecting, "c", refused});
-        row("Connect from waiting", {"wait", connect, cleared, connect, "gxfp", connecting, "c", refused});
-        row("Connect, cancelled: back to Two Players", {"two", connect, cleared, two, "gxf", "|", "", {}, Command::Free, true});
-        row("Connect, cancelled: back to waiting", {"wait", connect, cleared, wait, "gxfp", waiting, "l", {}, Command::Free, true});
-        row("Connect to a host that never greets", {"two", connect, cleared, connect, "gxf", connecting, "c",
-                                                    "No greeting came from 127.0.0.1 within 1 second: it is busy", Command::Silent});
-        row("Connect to a host that closes at once", {"two", connect, cleared, connect, "gxf", connecting, "c",
-                                                      "127.0.0.1 is busy with another game", Command::Closing});
-        row("Waiting where the port is taken", {"two", wait, "....X....", two, "gf", "|", "",
-                                                  "Cannot wait for an opponent on port ", Command::Silent});
-        row("Waiting where the port is taken, from connecting", {"connect", wait, "....X....", connect, "gfp", "|", "",
-                                                                 "Cannot wait for an opponent on port ", Command::Silent});
-        row("Normal Mode heading", {"two", Form1::NormalModeHeading, "....X....", two, "gf", "|", ""});
-        row("Network Mode heading", {"wait", Form1::NetworkModeHeading, "....X....", wait, "gfp", waiting, "l"});
+        row("New after a One Player win", {.start = "one won", .item = New, .checked = one, .flagsAfter = "gxfc"});
+        row("New in Two Players", {.start = "two", .item = New, .checked = two, .flagsAfter = "gxf"});
+        row("New while waiting: nobody to tell", {.start = "wait", .item = New, .checked = wait, .flagsAfter = "gxfp", .labels = waiting, .open = "l"});
+        row("New after a refused attempt", {.start = "connect", .item = New, .checked = connect, .flagsAfter = "gxfp"});
+        row("One Player again", {.start = "one won", .item = one, .checked = one, .flagsAfter = "gxfcp"});
+        row("One Player from waiting", {.start = "wait", .item = one, .checked = one, .flagsAfter = "gxfcp"});
+        row("Two Players from One Player", {.start = "one won", .item = two, .checked = two, .flagsAfter = "gxf"});
+        row("Two Players from waiting", {.start = "wait", .item = two, .checked = two, .flagsAfter = "gxf"});
+        row("Waiting from One Player", {.start = "one won", .item = wait, .checked = wait, .flagsAfter = "gxf", .labels = waiting, .open = "l"});
+        row("Waiting again keeps listening", {.start = "wait", .item = wait, .checked = wait, .flagsAfter = "gxfp", .labels = waiting, .open = "l"});
+        row("Waiting after connecting", {.start = "connect", .item = wait, .checked = wait, .flagsAfter = "gxfp", .labels = waiting, .open = "l"});
+        row("Connect from Two Players", {.start = "two", .item = connect, .checked = connect, .flagsAfter = "gxf", .labels = connecting, .open = "c", .told = refused});
+        row("Connect from waiting", {.start = "wait", .item = connect, .checked = connect, .flagsAfter = "gxfp", .labels = connecting, .open = "c", .told = refused});
+        row("Connect, cancelled: back to Two Players", {.start = "two", .item = connect, .checked = two, .flagsAfter = "gxf", .cancelled = true});
+        row("Connect, cancelled: back to waiting",
+            {.start = "wait", .item = connect, .checked = wait, .flagsAfter = "gxfp", .labels = waiting, .open = "l", .cancelled = true});
+        row("Connect to a host that never greets",
+            {.start = "two", .item = connect, .checked = connect, .flagsAfter = "gxf", .labels = connecting, .open = "c",
+             .told = "No greeting came from 127.0.0.1 within 1 second: it is busy", .port = Command::Silent});
+        row("Connect to a host that closes at once",
+            {.start = "two", .item = connect, .checked = connect, .flagsAfter = "gxf", .labels = connecting, .open = "c",
+             .told = "127.0.0.1 is busy with another game", .port = Command::Closing});
+        row("Waiting where the port is taken", {.start = "two", .item = wait, .after = "....X....", .checked = two, .flagsAfter = "gf",
+                                                  .told = "Cannot wait for an opponent on port ", .port = Command::Silent});
+        row("Waiting where the port is taken, from connecting",
+            {.start = "connect", .item = wait, .after = "....X....", .checked = connect, .flagsAfter = "gfp",
+             .told = "Cannot wait for an opponent on port ", .port = Command::Silent});
+        row("Normal Mode heading", {.start = "two", .item = Form1::NormalModeHeading, .after = "....X....", .checked = two, .flagsAfter = "gf"});
+        row("Network Mode heading",
+            {.start = "wait", .item = Form1::NetworkModeHeading, .after = "....X....", .checked = wait, .flagsAfter = "gfp", .labels = waiting, .open = "l"});
     }
 
     void commands()

@@ -12,15 +12,15 @@ using Shown = FakeToolkit::Shown;
 
 // What the socket calls answer, and what the two look-ups then give and show.
 struct Lookup {
-    int startup; // WSAStartup's result
-    quint16 version;
-    qint16 maxSockets;
-    int cleanup;   // WSACleanup's result
-    int hostError; // 0: gethostname works; else WSAGetLastError after it fails
-    QByteArray hostName;
-    HostAddresses host;
-    QString name, address;
-    QList<Shown> shown;
+    int startup = 0; // WSAStartup's result
+    quint16 version = 0x0101;
+    qint16 maxSockets = 100;
+    int cleanup = 0;   // WSACleanup's result
+    int hostError = 0; // 0: gethostname works; else WSAGetLastError after it fails
+    QByteArray hostName = "alpha";
+    HostAddresses host = QList{QHostAddress("10.0.0.1")};
+    QString name = {}, address = {};
+    QList<Shown> shown = {};
 };
 Q_DECLARE_METATYPE(Lookup)
 
@@ -51,25 +51,22 @@ private slots:
     void lookups_data()
     {
         QTest::addColumn<Lookup>("lookup");
-        const HostAddresses tenOOne = QList{QHostAddress("10.0.0.1")};
         const Shown down{"Winsock Not Responting", Toolkit::Icon::Exclamation, "ERROR"};
         const auto twice = [](const char *text) { return QList<Shown>(2, Shown{text, Toolkit::Icon::None, "Kelmo"}); };
         const auto row = [](const char *name, const Lookup &lookup) { QTest::newRow(name) << lookup; };
-        row("both succeed", {0, 0x0101, 100, 0, 0, "Beta.Lan", tenOOne, "Beta.Lan", "10.0.0.1", {}});
+        row("both succeed", {.hostName = "Beta.Lan", .name = "Beta.Lan", .address = "10.0.0.1"});
         row("only the first address",
-            {0, 0x0101, 100, 0, 0, "alpha", QList{QHostAddress("192.168.1.254"), QHostAddress("10.0.0.2")},
-             "alpha", "192.168.1.254", {}});
-        row("no address at all", {0, 0x0101, 100, 0, 0, "alpha", QList<QHostAddress>{}, "alpha", "", {}});
-        row("a host name that fills the buffer",
-            {0, 0x0101, 100, 0, 0, QByteArray(300, 'h'), tenOOne, QString(255, 'h'), "10.0.0.1", {}});
-        row("start-up fails", {10091, 0x0101, 100, 0, 0, "alpha", tenOOne, "", "", {down, down}});
-        row("no sockets", {0, 0x0101, 0, 0, 0, "alpha", tenOOne, "", "", twice("Want Winsock at less = 1")});
-        row("version 1.0", {0, 0x0001, 100, 0, 0, "alpha", tenOOne, "", "", twice("Version Sockets = 1.0Too Lo")});
-        row("the host name fails", {0, 0x0101, 100, 0, 10093, "alpha", tenOOne, "", "", twice("Windows Sockets Error :  10093")});
-        row("a negative error code", {0, 0x0101, 100, 0, -7, "alpha", tenOOne, "", "", twice("Windows Sockets Error : -7")});
-        row("the host look-up fails", {0, 0x0101, 100, 0, 0, "alpha", std::nullopt, "alpha", "",
-                                       {{"Windows Not Responting", Toolkit::Icon::Exclamation, "ERROR"}}});
-        row("clean-up fails", {0, 0x0101, 100, 1, 0, "alpha", tenOOne, "alpha", "10.0.0.1", {down, down}});
+            {.host = QList{QHostAddress("192.168.1.254"), QHostAddress("10.0.0.2")}, .name = "alpha", .address = "192.168.1.254"});
+        row("no address at all", {.host = QList<QHostAddress>{}, .name = "alpha", .address = ""});
+        row("a host name that fills the buffer", {.hostName = QByteArray(300, 'h'), .name = QString(255, 'h'), .address = "10.0.0.1"});
+        row("start-up fails", {.startup = 10091, .shown = {down, down}});
+        row("no sockets", {.maxSockets = 0, .shown = twice("Want Winsock at less = 1")});
+        row("version 1.0", {.version = 0x0001, .shown = twice("Version Sockets = 1.0Too Lo")});
+        row("the host name fails", {.hostError = 10093, .shown = twice("Windows Sockets Error :  10093")});
+        row("a negative error code", {.hostError = -7, .shown = twice("Windows Sockets Error : -7")});
+        row("the host look-up fails",
+            {.host = std::nullopt, .name = "alpha", .shown = {{"Windows Not Responting", Toolkit::Icon::Exclamation, "ERROR"}}});
+        row("clean-up fails", {.cleanup = 1, .name = "alpha", .address = "10.0.0.1", .shown = {down, down}});
     }
 
     void lookups()

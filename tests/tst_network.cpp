@@ -16,9 +16,6 @@ const QString kOutOfStep = QStringLiteral("The two boards are out of step. Choos
 //   > T        the peer sends T
 //   < T        the peer receives exactly T next
 //   leave      the peer closes its end
-//   patience T the window drops a peer that has not greeted within T ms
-//   dropped    the window has dropped the peer
-//   intruder   another peer tries to reach the window, and is refused
 //   click N / new / wait / connect   the player clicks cell N or chooses a command
 //   board B    the window's board is B now
 //   box { ... } / about { ... } / input { ... }
@@ -101,18 +98,9 @@ private:
         } else if (word == "<") {
             const QByteArray received = readExactly(*peer, rest.size());
             QVERIFY2(received == rest.toLatin1(), qPrintable(where + ": the peer received \"" + received + "\""));
-        } else if (word == "patience") {
-            window->network().setGreetingTimeout(rest.toInt());
-        } else if (word == "dropped") {
-            QTRY_VERIFY2(peer->state() == QAbstractSocket::UnconnectedState, qPrintable(where + ": the peer is still connected"));
         } else if (word == "leave") {
             peer->disconnectFromHost();
             QTRY_VERIFY2(!connection() || connection()->state() != Winsock::State::Connected, qPrintable(where + ": the window kept the peer"));
-        } else if (word == "intruder") {
-            QTcpSocket intruder;
-            QSignalSpy refused(&intruder, &QTcpSocket::disconnected);
-            intruder.connectToHost(QHostAddress::LocalHost, window->network().listeningPort());
-            QTRY_VERIFY2(refused.size() == 1 && intruder.readAll().isEmpty(), qPrintable(where + ": the intruder was let in"));
         } else if (word == "click") {
             window->Image1_Click(rest.toInt());
         } else if (word == "board") {
@@ -153,18 +141,12 @@ private slots:
         const QStringList afterX1{"greet beta", "click 1", "< 1"};
 
         // Digits after the greeting are messages, one each, until one ends the
-        // game.
-        row("the rest after a win is dropped", afterX1 + QStringList{"> 6789"}, ".X....###", {"You Lose", kOutOfStep});
-        row("a second loss is not told", afterX1 + QStringList{"> 3", "click 0", "> 6", "> 9345", "> 9678"}, "......###",
-            {"You Lose", kOutOfStep});
+        // game (the rules of a run of them: TestGame::opponentMessages).
         row("a burst of games", {"greet beta", "> " + QString("0129").repeated(16384), "leave"}, "###......", {"You Lose", kOutOfStep, kLeft},
             "alpha Waiting...");
         row("a markup greeting is plain text", {QString::fromLatin1("greet <b>x</b>\x01\x1b[2J\xad") + QString(300, 'h')},
             ".........", {}, "alpha Connected <b>x</b>[2J" + QString(255 - 11, 'h'));
         // Connections come and go.
-        row("a peer that never greets makes room", {"patience 100", "peer", "dropped", "greet beta"}, ".........");
-        row("a second connection is refused", {"greet beta", "click 4", "< 4", "intruder", "> 0", "click 8", "< 8"},
-            "O...X...X");
         row("the opponent leaves, another comes", {"greet beta", "click 4", "leave", "board ....X....", "greet host12"},
             ".........", left, "alpha Connected host12");
         row("waiting again drops the opponent", {"greet beta", "click 4", "wait", "peer", "> 8", "> 0"}, "O........", {},
@@ -305,35 +287,6 @@ private slots:
         QTEST(connecting.told(), "connectingTold");
         QTEST(waiting->Label1->text(), "waitingLabel");
         QCOMPARE(connecting->Label1->text(), QStringLiteral("pc42 Connected alpha"));
-    }
-
-    // Waiting drops the opponent the window connected to: its data and its
-    // leaving reach nothing. (The other way round, "the peer leaves while an
-    // address is asked for" above.)
-    void waitingDropsTheHostConnectedTo()
-    {
-        QTcpServer host;
-        QVERIFY(host.listen(QHostAddress::LocalHost));
-        Player player("alpha", host.serverPort());
-        player.toolkit.defaultAnswer = QStringLiteral("127.0.0.1");
-        player.choose(Form1::ConnectToOpponent);
-        QTRY_VERIFY(host.hasPendingConnections());
-        const std::unique_ptr<QTcpSocket> old(host.nextPendingConnection());
-        QCOMPARE(readExactly(*old, 5), QByteArray("alpha"));
-        old->write("beta");
-        QTRY_VERIFY(player->network().opponentPresent());
-        host.close(); // the window is to wait on the same port
-
-        QSignalSpy dropped(old.get(), &QTcpSocket::disconnected);
-        QTcpSocket next;
-        connectRawPeer(player, next, "gamma");
-        QTRY_COMPARE(dropped.size(), 1);
-        old->write("8");
-        old->disconnectFromHost();
-        QTRY_COMPARE(player->Label1->text(), QStringLiteral("alpha Connected gamma"));
-        QCoreApplication::processEvents();
-        QCOMPARE(player.board(), QStringLiteral("........."));
-        QCOMPARE(player.told(), QStringList());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "game/form1.h"
 
 #include "game/boardcell.h"
+#include "game/dialogs.h"
 #include "net/hostlookup.h"
 #include "net/moveexchange.h"
 
@@ -170,7 +171,7 @@ bool Form1::placeOpponentMove(int cell, Mark opponent)
         m_news.append({-1, tr("You Lose")});
         tellNews();
     } else {
-        messageBox(tr("You Lose"), Toolkit::Icon::None, {}, takeNews());
+        m_dialogs->messageBox(tr("You Lose"), Toolkit::Icon::None, {}, takeNews());
     }
     return true;
 }

@@ -3,6 +3,7 @@
 #include "game/boardarea.h"
 #include "game/boardcell.h"
 #include "game/boardgeometry.h"
+#include "game/dialogs.h"
 #include "net/hostlookup.h"
 #include "net/moveexchange.h"
 #include "toolkit/pictures.h"
@@ -57,6 +58,7 @@ Form1::Form1(Toolkit &toolkit, quint16 port, SocketApi *sockets, QWidget *parent
     , Ormlm(drawMark(Mark::O, Stroke::Horizontal), tr("O, struck"))
     , m_toolkit(toolkit)
     , m_port(port)
+    , m_dialogs(new Dialogs(toolkit, this))
     , m_lookup(new HostLookup(sockets, this))
     , m_network(new MoveExchange(this))
 {
@@ -94,11 +96,13 @@ void Form1::setGameDiscovery(GameDiscovery *discovery)
 
 void Form1::connectNetwork()
 {
+    connect(m_dialogs, &Dialogs::firstOpened, m_network, [this] { m_network->holdArrivals(true); });
+    connect(m_dialogs, &Dialogs::allClosed, m_network, [this] { m_network->holdArrivals(false); });
     connect(m_lookup, &HostLookup::failed, this, [this](const QString &text, HostLookup::Alert alert) {
         if (alert == HostLookup::Alert::Error)
-            messageBox(text, Toolkit::Icon::Exclamation, tr("ERROR"));
+            m_dialogs->messageBox(text, Toolkit::Icon::Exclamation, tr("ERROR"));
         else
-            messageBox(text);
+            m_dialogs->messageBox(text);
     });
     connect(m_network, &MoveExchange::ConnectionRequest, this, &Form1::wsListen_ConnectionRequest);
     connect(m_network, &MoveExchange::Connected, this, &Form1::wsClient_Connect);
@@ -171,3 +175,41 @@ QString Form1::takeNews()
     return news.join(QLatin1Char(' '));
 }
 
+// The player did something: what the network reports may be told again.
+void Form1::playerActed()
+{
+    m_lossTold = false;
+    m_departureTold = false;
+    m_outOfStepTold = false;
+}
+
+void Form1::connectionReport(const QString &text, Report kind)
+{
+    switch (kind) {
+    case Report::OpponentLeft:
+        // The status lines tell at once what is left: the waiting side
+        // still waits, the connecting side has no connection.
+        if (m_network->role() == MoveExchange::Side::Waiting) {
+            showWaiting();
+        } else {
+            Label1->setText(QString());
+            Label2->setText(QString());
+        }
+        // Told once until the player does something, so that peers coming
+        // and going cannot keep the window behind boxes.
+        if (std::exchange(m_departureTold, true))
+            return;
+        break;
+    case Report::NotConnected:
+        Label1->setText(QString());
+        Label2->setText(QString());
+        break;
+    case Report::OutOfStep:
+        if (std::exchange(m_outOfStepTold, true))
+            return;
+        break;
+    case Report::Failure:
+        break;
+    }
+    m_dialogs->report(text);
+}

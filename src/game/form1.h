@@ -12,6 +12,7 @@
 #include <array>
 
 class BoardCell;
+class Dialogs;
 class GameDiscovery;
 class HostLookup;
 class MoveExchange;
@@ -21,13 +22,13 @@ class SocketApi;
 
 // The main window: the board, its picture holders, the two status lines,
 // the menus, and the game state that every handler works on. It owns the
-// network side of the game (MoveExchange) and the local host look-up
-// (HostLookup), drives them and follows their signals.
+// network side of the game (MoveExchange), the local host look-up
+// (HostLookup) and its way to dialogs (Dialogs), drives them and follows
+// their signals.
 //
-// The members are defined by concern: the window in form1.cpp, the board
-// and the opponent's messages in board.cpp, the player's and the computer's
-// moves in moves.cpp, the menus in menus.cpp, the dialogs and reports in
-// dialogs.cpp.
+// The members are defined by concern: the window and the network's reports
+// in form1.cpp, the board and the opponent's messages in board.cpp, the
+// player's and the computer's moves in moves.cpp, the menus in menus.cpp.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -123,8 +124,6 @@ public:
     void wsClient_DataArrival(const QList<PeerMessage> &messages);
 
 private:
-    class DialogScope;
-
     // What a report to the player is about.
     enum class Report {
         Failure,      // an operation of a connection object failed
@@ -162,17 +161,14 @@ private:
     void startLocalMode(GameItem item, bool withComputer);
     void showWaiting();
     QString chooseOpponent();
-    // dialogs.cpp
-    void messageBox(const QString &text, Toolkit::Icon icon = Toolkit::Icon::None, const QString &title = {},
-                    const QString &news = {});
-    QString inputBox(const QString &prompt, const QString &offered, const InputChoices *choices = nullptr);
-    void showModal(QDialog &dialog);
-    void connectionReport(const QString &text, Report kind);
-    void showReports();
+    // form1.cpp: what the network side reports, told once until the player
+    // next does something.
     void playerActed();
+    void connectionReport(const QString &text, Report kind);
 
     Toolkit &m_toolkit;
     quint16 m_port;
+    Dialogs *m_dialogs;
     HostLookup *m_lookup;
     MoveExchange *m_network;
     QActionGroup *m_modes = nullptr; // the four mode items, one checked
@@ -183,8 +179,6 @@ private:
     QList<BoardArea::News> m_news; // what the handling of an event has changed so far
     QString m_waitingHost;        // the host name shown while waiting for an opponent
     QAction *m_modeBefore = nullptr; // the mode item a choice has just unchecked
-    int m_openDialogs = 0;        // dialogs of this window now open
-    QStringList m_reports;        // connection reports not yet dismissed, the first one showing
     // What came from the network since the player last acted, and is not
     // told again until then.
     bool m_lossTold = false;      // "You Lose"

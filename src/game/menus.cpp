@@ -3,6 +3,7 @@
 #include "game/form1.h"
 
 #include "about/form2.h"
+#include "game/dialogs.h"
 #include "net/gamediscovery.h"
 #include "net/hostlookup.h"
 #include "net/moveexchange.h"
@@ -168,7 +169,7 @@ QString Form1::chooseOpponent()
     const QString nothingFound = QStringLiteral("0.0.0.0");
     GameDiscovery *discovery = m_network->gameDiscovery();
     if (!discovery)
-        return inputBox(prompt, nothingFound);
+        return m_dialogs->inputBox(prompt, nothingFound);
     InputChoices choices;
     choices.listName = tr("Games found on the local network");
     choices.nameHeading = tr("Game");
@@ -182,7 +183,7 @@ QString Form1::chooseOpponent()
     QObject::connect(discovery, &GameDiscovery::gamesChanged, &choices, offer);
     discovery->startBrowsing();
     offer();
-    const QString answer = inputBox(prompt, choices.offered(), &choices);
+    const QString answer = m_dialogs->inputBox(prompt, choices.offered(), &choices);
     discovery->stopBrowsing();
     return answer;
 }
@@ -200,5 +201,5 @@ void Form1::mnuComMove_Click()
 void Form1::mnuAbout_Click()
 {
     Form2 about;
-    showModal(about);
+    m_dialogs->showModal(about);
 }

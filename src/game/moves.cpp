@@ -4,6 +4,7 @@
 
 #include "computer/computerplayer.h"
 #include "game/boardarea.h"
+#include "game/dialogs.h"
 #include "net/moveexchange.h"
 
 #include <QAction>
@@ -14,7 +15,7 @@ using kelmo::Mark;
 
 void Form1::announce(const QString &text)
 {
-    messageBox(text, Toolkit::Icon::None, {}, takeNews());
+    m_dialogs->messageBox(text, Toolkit::Icon::None, {}, takeNews());
     mnuComMove->setEnabled(false);
 }
 
@@ -73,7 +74,7 @@ void Form1::Image1_Click(int Index)
 void Form1::networkClick(int Index, Mark own)
 {
     if (!m_network->opponentPresent()) {
-        messageBox(tr("No opponent is connected yet."));
+        m_dialogs->messageBox(tr("No opponent is connected yet."));
         return;
     }
     const bool ownTurn = XTurn == (own == Mark::X);
