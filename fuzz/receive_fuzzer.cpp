@@ -1,13 +1,14 @@
-// Feeds arbitrary bytes, cut into arbitrary arrivals, to the receiving side
-// of a network game, on either side, with clicks and News in between. After
+// Feeds arbitrary bytes, cut into arbitrary arrivals, from a raw peer to the
+// network side of a waiting window, with clicks and News in between. After
 // every step the window must agree with a small reference model of the
-// exchange's rules: board, flags, status line, bytes sent, boxes shown.
+// exchange's rules: board, flags, status line, bytes sent, boxes shown. (The
+// connecting side reads its opponent through the same connection code; only
+// the marks differ.)
 //
-// Input: byte 0 chooses the side (bit 0), whether a new peer takes the
-// place of the one there, so that the next arrival is a greeting (bit 1),
-// and whether pieces that come after a greeting may
-// continue it (bit 2: always, else never); then a list of steps, each an
-// opcode byte, read modulo 4 but for 255:
+// Input: byte 0 says whether a new peer takes the place of the one there,
+// so that the next arrival is a greeting (bit 1), and whether pieces that
+// come after a greeting may continue it (bit 2: always, else never); then a
+// list of steps, each an opcode byte, read modulo 4 but for 255:
 //   0, 1  arrival: the next byte gives the length (1 to 64), then the bytes
 //   2     click: the next byte gives the cell
 //   3     New
@@ -24,7 +25,6 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QTcpServer>
 #include <QTcpSocket>
 
 #include <cstdio>
@@ -52,7 +52,6 @@ void waitUntil(Condition condition, const char *what)
 // What the receiving side must do, stated again on its own, apart from the
 // program's code: the board as nine characters ('.' empty, '#' struck).
 struct Model {
-    bool waitingSide = true;
     QString board = QStringLiteral(".........");
     bool xTurn = true, gameOn = true, firstMove = true;
     QString hostName, label1;
@@ -70,7 +69,6 @@ struct Model {
     // player last clicked or chose a command: the next one is not.
     bool lossTold = false, departureTold = false, outOfStepTold = false;
 
-    QChar own() const { return waitingSide ? 'X' : 'O'; }
     void clear()
     {
         board = QStringLiteral(".........");
@@ -141,7 +139,7 @@ struct Model {
                 continue;
             }
             lastMover = 'O';
-            board[cell] = waitingSide ? 'O' : 'X';
+            board[cell] = 'O';
             const bool won = strike();
             if (won)
                 tell(lossTold); // "You Lose"
@@ -149,7 +147,7 @@ struct Model {
                 tell(outOfStepTold);
             if (won)
                 return; // the rest of the arrival is dropped
-            xTurn = waitingSide;
+            xTurn = true;
         }
     }
 
@@ -157,10 +155,7 @@ struct Model {
     {
         if (peer.greeted) {
             tell(departureTold);
-            label1 = waitingSide ? hostName + QStringLiteral(" Waiting...") : QString();
-        } else if (!waitingSide) {
-            ++boxes; // the host is busy, or no Kelmo game
-            label1.clear();
+            label1 = hostName + QStringLiteral(" Waiting...");
         }
         peer.greeted = peer.greetingOpen = false;
         lastMover = ' ';
@@ -173,11 +168,11 @@ struct Model {
             ++boxes; // "No opponent is connected yet."
             return;
         }
-        if (gameOn && board[cell] == '.' && (xTurn == waitingSide || firstMove)) {
-            board[cell] = own();
+        if (gameOn && board[cell] == '.' && (xTurn || firstMove)) {
+            board[cell] = 'X';
             sent += char('0' + cell);
             lastMover = 'U';
-            xTurn = !waitingSide;
+            xTurn = false;
             boxes += strike(); // "You Win"
         }
         firstMove = false;
@@ -192,12 +187,25 @@ struct Model {
     }
 };
 
-// One side of a connected game, with the raw peer that plays the other
-// side, and what the model keeps of it from one input to the next.
-struct Side {
+// The waiting window, with the raw peer that plays against it, and what the
+// model keeps of the peer from one input to the next.
+struct Harness {
+    FakeToolkit toolkit;
+    FakeSocketApi sockets;
+    FakeGameDiscovery discovery; // what the waiting side offers
     std::unique_ptr<Form1> form;
     std::unique_ptr<QTcpSocket> peer;
     Model::Peer kept;
+
+    Harness()
+    {
+        form = std::make_unique<Form1>(toolkit, 0, &sockets);
+        form->setGameDiscovery(&discovery);
+        form->mnusubGame_Click(Form1::WaitingForConnection);
+        // A peer silent across many inputs is not to be dropped.
+        form->network().setGreetingTimeout(24 * 3600 * 1000);
+        connectPeer();
+    }
 
     // The connection object of the window's present connection, if any.
     Winsock *connection() const
@@ -205,51 +213,18 @@ struct Side {
         const Connection *present = form->network().connection();
         return present ? &present->socket() : nullptr;
     }
-};
 
-struct Harness {
-    FakeToolkit toolkit;
-    FakeSocketApi sockets;
-    FakeGameDiscovery discovery; // what the waiting side offers
-    QTcpServer opponentServer;   // what the connecting side connects to
-    Side waiting, connecting;
-
-    Harness()
+    // A new peer that connects to the window. The window's greeting is no
+    // part of any input.
+    void connectPeer()
     {
-        toolkit.defaultAnswer = QStringLiteral("127.0.0.1");
-        if (!opponentServer.listen(QHostAddress::LocalHost))
-            fail("listen");
-        waiting.form = std::make_unique<Form1>(toolkit, 0, &sockets);
-        waiting.form->setGameDiscovery(&discovery);
-        waiting.form->mnusubGame_Click(Form1::WaitingForConnection);
-        connecting.form = std::make_unique<Form1>(toolkit, opponentServer.serverPort(), &sockets);
-        for (Side *side : {&waiting, &connecting}) {
-            // A peer silent across many inputs is not to be dropped.
-            side->form->network().setGreetingTimeout(24 * 3600 * 1000);
-            connectPeer(*side);
-        }
-    }
-
-    // A new peer for the side: one that connects to the waiting window, or
-    // the one the connecting window connects to when told to. The window's
-    // greeting is no part of any input.
-    void connectPeer(Side &side)
-    {
-        if (&side == &waiting) {
-            side.peer = std::make_unique<QTcpSocket>();
-            side.peer->connectToHost(QHostAddress::LocalHost, side.form->network().listeningPort());
-        } else {
-            side.form->mnusubGame_Click(Form1::ConnectToOpponent);
-            waitUntil([&] { return opponentServer.hasPendingConnections(); }, "connect");
-            side.peer.reset(opponentServer.nextPendingConnection());
-            side.peer->setParent(nullptr);
-        }
-        waitUntil([&] { return side.connection() && side.connection()->state() == Winsock::State::Connected; },
-                  "connected");
-        side.peer->setSocketOption(QAbstractSocket::LowDelayOption, 1); // each write an arrival
-        waitUntil([&] { return side.peer->bytesAvailable() >= sockets.hostName.size(); }, "greeting");
-        side.peer->readAll();
-        side.kept = {};
+        peer = std::make_unique<QTcpSocket>();
+        peer->connectToHost(QHostAddress::LocalHost, form->network().listeningPort());
+        waitUntil([&] { return connection() && connection()->state() == Winsock::State::Connected; }, "connected");
+        peer->setSocketOption(QAbstractSocket::LowDelayOption, 1); // each write an arrival
+        waitUntil([&] { return peer->bytesAvailable() >= sockets.hostName.size(); }, "greeting");
+        peer->readAll();
+        kept = {};
     }
 };
 
@@ -301,33 +276,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size == 0)
         return 0;
     Harness &h = harness();
-    Side &side = data[0] & 1 ? h.connecting : h.waiting;
-    Form1 &form = *side.form;
+    Form1 &form = *h.form;
     form.network().setGreetingWindow(data[0] & 4 ? std::chrono::hours(24) : std::chrono::hours(0));
 
     // A fresh game on both boards; the peer drops the "9" the window sent.
     form.mnusubGame_Click(Form1::New);
-    if (side.kept.greeted) {
-        waitUntil([&] { return side.peer->bytesAvailable() >= 1; }, "New sent");
-        if (side.peer->readAll() != "9")
+    if (h.kept.greeted) {
+        waitUntil([&] { return h.peer->bytesAvailable() >= 1; }, "New sent");
+        if (h.peer->readAll() != "9")
             fail("New sent something other than 9");
     }
     if (data[0] & 2) {
-        // Waiting anew drops the peer without a word.
-        if (&side == &h.waiting)
-            form.mnusubGame_Click(Form1::WaitingForConnection);
-        h.connectPeer(side);
+        form.mnusubGame_Click(Form1::WaitingForConnection); // drops the peer without a word
+        h.connectPeer();
     }
     h.toolkit.messages.clear();
 
     Model model;
-    model.waitingSide = &side == &h.waiting;
-    model.peer = side.kept;
+    model.peer = h.kept;
     model.continuing = data[0] & 4;
     model.hostName = form.hostLookup().hostName();
     model.label1 = form.Label1->text();
     QByteArray received;
-    qint64 expected = side.connection()->totalBytesTaken();
+    qint64 expected = h.connection()->totalBytesTaken();
     QString boardWhenLeftTold;
     h.toolkit.onMessage = [&](const QString &text) {
         if (text == QStringLiteral("The opponent has left the game."))
@@ -341,9 +312,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             // Whatever the peer sent before it left is applied before its
             // leaving is told, and nothing after.
             const QByteArray bytes = take(data, at, size, at < size ? data[at++] % 9 : 0);
-            side.peer->write(bytes);
-            side.peer->disconnectFromHost();
-            waitUntil([&] { return side.connection()->state() == Winsock::State::Closed; }, "departure handled");
+            h.peer->write(bytes);
+            h.peer->disconnectFromHost();
+            waitUntil([&] { return h.connection()->state() == Winsock::State::Closed; }, "departure handled");
             if (!bytes.isEmpty())
                 model.arrival(bytes);
             const bool toldLeaving = model.peer.greeted && !model.departureTold;
@@ -351,25 +322,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             waitUntil([&] { return h.toolkit.messages.size() >= model.boxes; }, "departure told");
             if (toldLeaving && boardWhenLeftTold != model.board)
                 fail("the departure was told before the last arrival was applied");
-            compare(form, model, *side.peer, received, h.toolkit);
-            // A new peer, and for the connecting side a fresh game.
-            h.connectPeer(side);
+            compare(form, model, *h.peer, received, h.toolkit);
+            h.connectPeer();
             received.clear();
             model.sent.clear();
-            expected = side.connection()->totalBytesTaken();
-            if (!model.waitingSide) {
-                model.playerActs();
-                model.clear();
-                model.label1 = model.hostName + QStringLiteral(" Connecting");
-            }
+            expected = h.connection()->totalBytesTaken();
         } else if (code % 4 <= 1) {
             const QByteArray bytes = take(data, at, size, at < size ? data[at++] % 64 + 1 : 1);
             if (bytes.isEmpty())
                 break;
-            side.peer->write(bytes);
-            side.peer->flush();
+            h.peer->write(bytes);
+            h.peer->flush();
             expected += bytes.size();
-            waitUntil([&] { return side.connection()->totalBytesTaken() >= expected; }, "arrival handled");
+            waitUntil([&] { return h.connection()->totalBytesTaken() >= expected; }, "arrival handled");
             model.arrival(bytes);
         } else if (code % 4 == 2) {
             const int cell = at < size ? data[at++] % 9 : 0;
@@ -379,11 +344,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             form.mnusubGame_Click(Form1::New);
             model.newGame();
         }
-        compare(form, model, *side.peer, received, h.toolkit);
-        if (h.discovery.published.has_value() == h.waiting.form->network().opponentPresent())
+        compare(form, model, *h.peer, received, h.toolkit);
+        if (h.discovery.published.has_value() == form.network().opponentPresent())
             fail("the waiting game is offered while an opponent is there, or not offered while none is");
     }
-    side.kept = model.peer;
+    h.kept = model.peer;
     h.toolkit.onMessage = nullptr;
     return 0;
 }

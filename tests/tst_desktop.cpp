@@ -325,6 +325,7 @@ private slots:
         QTest::newRow("bottom right: to the left") << QRect(750, 600, 250, 200) << QPoint(442, 600);
         QTest::newRow("bottom, no room beside: above") << QRect(0, 600, 1000, 200) << QPoint(349, 472);
         QTest::newRow("filling the screen: below, on the screen") << QRect(0, 0, 1000, 800) << QPoint(349, 680);
+        QTest::newRow("wider than the screen: within its right edge") << QRect(250, 0, 1300, 800) << QPoint(700, 680);
     }
 
     void boxesOpenClearOfTheWindow()
@@ -359,6 +360,8 @@ private slots:
             message ? static_cast<Toolkit &>(qt).messageBox(QStringLiteral("<b>You Win</b>")) : qt.showModal(about);
         }
         QCOMPARE(seen, (QStringList{"Kelmo", "<b>You Win</b>", QString::number(Qt::PlainText)}));
+        QTimer::singleShot(0, this, [] { QApplication::activeModalWidget()->close(); });
+        QCOMPARE(static_cast<Toolkit &>(qt).inputBox("Input IP Address to Connect", "10.0.0.1", nullptr), QString()); // cancelled
         QCOMPARE(places.size(), 2);
         for (const QRect &place : places)
             QVERIFY2(!place.intersects(form.frameGeometry()), qPrintable(QStringLiteral("at %1,%2").arg(place.x()).arg(place.y())));

@@ -93,6 +93,7 @@ private slots:
         QTest::newRow("loopback, then the network") << QList{lo, lan} << QList{alpha};
         QTest::newRow("the network, then loopback") << QList{lan, lo} << QList{alpha};
         QTest::newRow("loopback only") << QList{lo, lo} << QList<FoundGame>{{"alpha", "127.0.0.1"}};
+        QTest::newRow("an IPv6 sighting is left out") << QList<FoundGame>{{"Kelmo on b", "fe80::1"}, lan} << QList{alpha};
         QTest::newRow("two names, seen twice") << QList{b, lan, b} << QList<FoundGame>{alpha, {"b", "10.0.0.6"}};
         QTest::newRow("a line break cannot fake a line")
             << QList<FoundGame>{{"Kelmo on alpha (10.103.0.1)\nbeta\u2028\u2029gamma", "10.103.0.3"}}

@@ -4,6 +4,7 @@
 #include "net/winsock.h"
 #include "testmain.h"
 
+#include <QElapsedTimer>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -20,7 +21,8 @@ struct NetworkSide : QObject {
         exchange.setGreetingWindow(std::chrono::milliseconds(0));
         connect(&exchange, &MoveExchange::ConnectionRequest, this, [this, name](qint32 id) { exchange.accept(id, name); });
         connect(&exchange, &MoveExchange::Connected, this, [this, name] { exchange.greet(name); });
-        connect(&exchange, &MoveExchange::opponentGreeted, this, [this](const QString &who) { heard << "greeted " + who; });
+        for (auto signal : {&MoveExchange::opponentGreeted, &MoveExchange::greetingGrew})
+            connect(&exchange, signal, this, [this](const QString &who) { heard << "greeted " + who; });
         connect(&exchange, &MoveExchange::messagesArrived, this, [this](const QList<PeerMessage> &messages) {
             for (const PeerMessage &message : messages)
                 heard << (message.kind == PeerMessage::Kind::NewGame ? "new" : QString::number(message.cell));
@@ -31,10 +33,12 @@ struct NetworkSide : QObject {
 };
 
 using Steps = std::function<void(MoveExchange &waiting, MoveExchange &connecting)>;
+using PeerSteps = std::function<void(MoveExchange &waiting, QTcpSocket &peer)>;
 
 } // namespace
 
 Q_DECLARE_METATYPE(Steps)
+Q_DECLARE_METATYPE(PeerSteps)
 
 class TestExchange : public QObject
 {
@@ -46,45 +50,31 @@ private slots:
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<QStringList>("waitingHeard");
         QTest::addColumn<QStringList>("connectingHeard");
-        const QStringList greeted{"greeted beta"}, greetedBack{"greeted alpha"};
+        const QStringList greeted{"greeted b\u00e9ta"}, greetedBack{"greeted alpha"}, left{"The opponent has left the game."};
         const auto row = [](const char *name, const Steps &steps, const QStringList &waiting, const QStringList &connecting) {
             QTest::newRow(name) << steps << waiting << connecting;
         };
-        row("greetings only", [](MoveExchange &, MoveExchange &) {}, greeted, greetedBack);
         row("a move each way", [](MoveExchange &w, MoveExchange &c) {
             c.sendMove(4);
             w.sendMove(0);
         }, greeted + QStringList{"4"}, greetedBack + QStringList{"0"});
-        row("New", [](MoveExchange &w, MoveExchange &) { w.sendNewGame(); }, greeted, greetedBack + QStringList{"new"});
         row("held while a dialog is open", [](MoveExchange &w, MoveExchange &c) {
             w.holdArrivals(true);
             c.sendMove(8);
             QTRY_COMPARE(w.connection()->socket().BytesReceived(), 1); // come, and waiting
             w.holdArrivals(false);
         }, greeted + QStringList{"8"}, greetedBack);
-        row("the connecting side leaves", [](MoveExchange &, MoveExchange &c) { c.stopNetwork(); },
-            greeted + QStringList{"The opponent has left the game."}, greetedBack);
         row("a third copy is refused while the two play", [](MoveExchange &w, MoveExchange &) {
             NetworkSide third("gamma");
             third.exchange.startConnecting(QStringLiteral("127.0.0.1"), w.listeningPort());
             QTRY_COMPARE(third.heard, QStringList{"127.0.0.1 is busy with another game, or is not a Kelmo game."});
         }, greeted, greetedBack);
-        row("a peer that never greets makes room", [](MoveExchange &w, MoveExchange &c) {
-            c.stopNetwork();
-            QTRY_COMPARE(w.connection()->socket().state(), Winsock::State::Closed);
-            w.setGreetingTimeout(100);
-            QTcpSocket silent;
-            silent.connectToHost(QHostAddress::LocalHost, w.listeningPort());
-            QTRY_COMPARE(silent.bytesAvailable(), 5); // taken, and greeted
-            QTRY_COMPARE(silent.state(), QAbstractSocket::UnconnectedState); // then dropped without a word
-            c.startConnecting(QStringLiteral("127.0.0.1"), w.listeningPort());
-        }, greeted + QStringList{"The opponent has left the game.", "greeted beta"}, greetedBack + greetedBack);
         row("the connecting side turns to waiting", [](MoveExchange &w, MoveExchange &c) {
             QVERIFY(c.startWaiting(0));
             w.sendMove(8); // reaches nothing
-        }, greeted + QStringList{"The opponent has left the game."}, greetedBack);
+        }, greeted + left, greetedBack);
         row("the waiting side waits anew", [](MoveExchange &w, MoveExchange &) { QVERIFY(w.startWaiting(0)); },
-            greeted, greetedBack + QStringList{"The opponent has left the game."});
+            greeted, greetedBack + left);
     }
 
     void twoCopies()
@@ -92,13 +82,67 @@ private slots:
         QFETCH(Steps, steps);
         QFETCH(QStringList, waitingHeard);
         QFETCH(QStringList, connectingHeard);
-        NetworkSide waiting("alpha"), connecting("beta");
+        // A name sent and read one byte per character, not in UTF-8.
+        NetworkSide waiting("alpha"), connecting("b\u00e9ta");
         QVERIFY(waiting.exchange.startWaiting(0));
         connecting.exchange.startConnecting(QStringLiteral("127.0.0.1"), waiting.exchange.listeningPort());
         QTRY_VERIFY(waiting.exchange.opponentPresent() && connecting.exchange.opponentPresent());
         steps(waiting.exchange, connecting.exchange);
         QTRY_COMPARE(waiting.heard, waitingHeard);
         QTRY_COMPARE(connecting.heard, connectingHeard);
+    }
+
+    // A waiting side and a raw peer, which connects when the steps say.
+    void rawPeer_data()
+    {
+        QTest::addColumn<PeerSteps>("steps");
+        QTest::addColumn<QStringList>("heard");
+        const auto row = [](const char *name, const PeerSteps &steps, const QStringList &heard) {
+            QTest::newRow(name) << steps << heard;
+        };
+        row("a peer may take seconds to greet", [](MoveExchange &w, QTcpSocket &peer) {
+            peer.connectToHost(QHostAddress::LocalHost, w.listeningPort());
+            QTimer::singleShot(1500, &peer, [&peer] { peer.write("late"); });
+            QTRY_VERIFY_WITH_TIMEOUT(w.opponentPresent(), 3000);
+        }, {"greeted late"});
+        row("a peer that never greets is dropped without a word", [](MoveExchange &w, QTcpSocket &peer) {
+            w.setGreetingTimeout(100);
+            peer.connectToHost(QHostAddress::LocalHost, w.listeningPort());
+            QTRY_COMPARE(peer.bytesAvailable(), 5); // taken, and greeted
+            QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
+        }, {});
+        row("a peer that comes while a dialog is open waits for it", [](MoveExchange &w, QTcpSocket &peer) {
+            w.holdArrivals(true);
+            peer.connectToHost(QHostAddress::LocalHost, w.listeningPort());
+            peer.write("gamma");
+            QTRY_VERIFY(w.connection() && w.connection()->socket().BytesReceived() == 5);
+            w.holdArrivals(false);
+        }, {"greeted gamma"});
+        // The pieces of a greeting are timed as they came, not as they were taken.
+        row("a greeting's pieces held for a dialog still join", [](MoveExchange &w, QTcpSocket &peer) {
+            w.setGreetingWindow(std::chrono::milliseconds(100));
+            peer.connectToHost(QHostAddress::LocalHost, w.listeningPort());
+            peer.write("ga");
+            QTRY_VERIFY(w.opponentPresent());
+            w.holdArrivals(true);
+            peer.write("mma");
+            QTRY_COMPARE(w.connection()->socket().BytesReceived(), 3);
+            QElapsedTimer open;
+            open.start();
+            QTRY_VERIFY(open.elapsed() > 200); // the dialog stays open past the window
+            w.holdArrivals(false);
+        }, {"greeted ga", "greeted gamma"});
+    }
+
+    void rawPeer()
+    {
+        QFETCH(PeerSteps, steps);
+        QFETCH(QStringList, heard);
+        NetworkSide waiting("alpha");
+        QVERIFY(waiting.exchange.startWaiting(0));
+        QTcpSocket peer;
+        steps(waiting.exchange, peer);
+        QTRY_COMPARE(waiting.heard, heard);
     }
 };
 

@@ -13,35 +13,6 @@ class TestWinsock : public QObject
     Q_OBJECT
 
 private slots:
-    void talk()
-    {
-        Winsock listener, server;
-        QSignalSpy reports(&listener, &Winsock::ErrorOccurred);
-        connect(&listener, &Winsock::ConnectionRequest, &server, &Winsock::Accept);
-        listener.setLocalPort(0);
-        listener.Listen();
-        listener.Listen(); // already listening there: goes on
-        QTcpSocket peer;
-        peer.connectToHost(QHostAddress::LocalHost, listener.listeningPort());
-        QTRY_COMPARE(server.state(), Winsock::State::Connected);
-        QCOMPARE(listener.state(), Winsock::State::Listening); // keeps listening
-
-        // One byte per character each way, not an encoding of the text.
-        server.SendData(QStringLiteral("host-\u00e9"));
-        QTRY_COMPARE(peer.bytesAvailable(), 6);
-        QCOMPARE(peer.readAll(), QByteArray("host-\xe9"));
-        QSignalSpy arrivals(&server, &Winsock::DataArrival);
-        peer.write("b\xe9ta");
-        QTRY_COMPARE(arrivals.size(), 1);
-        QCOMPARE(arrivals.first().first().toInt(), 4);
-        QCOMPARE(server.GetData(), QStringLiteral("b\u00e9ta"));
-        QCOMPARE(server.GetData(), QString());
-        listener.Close();
-        listener.Close(); // harmless when closed
-        QCoreApplication::processEvents();
-        QVERIFY(reports.isEmpty());
-    }
-
     // Arrivals wait their turn. The first is left waiting, as while the
     // window shows a dialog, and handed over again later; its handler then
     // waits in an event loop of its own, as a dialog does, while more data
@@ -86,6 +57,10 @@ private slots:
         }
         peer->write("6789");
         QTRY_COMPARE(client.findChild<QTcpSocket *>()->bytesAvailable(), 4);
+        // Taking one lets the object read on, as far as the bound.
+        connect(&client, &Winsock::DataArrival, this, [&] { client.GetData(); }, Qt::SingleShotConnection);
+        client.redeliver();
+        QTRY_COMPARE(client.findChild<QTcpSocket *>()->bytesAvailable(), 0);
         peer->disconnectFromHost();
         QTRY_COMPARE(client.state(), Winsock::State::Closing);
         QCOMPARE(client.waitingArrivals(), Winsock::kMaxArrivals);
@@ -94,7 +69,7 @@ private slots:
         connect(&client, &Winsock::DataArrival, this, [&] { taken.append(client.GetData()); });
         connect(&client, &Winsock::Closed, this, [&] { taken.append(QStringLiteral("closed")); });
         client.redeliver();
-        QTRY_COMPARE(taken.size(), Winsock::kMaxArrivals + 2);
+        QTRY_COMPARE(taken.size(), Winsock::kMaxArrivals + 1);
         QCOMPARE(taken.mid(taken.size() - 2), (QStringList{"6789", "closed"}));
     }
 
@@ -180,7 +155,8 @@ private slots:
         QVERIFY(refused.contains(QStringLiteral("sudo setcap cap_net_bind_service=+ep /opt/games/kelmo"))
                 && refused.contains(QStringLiteral("sudo sysctl net.ipv4.ip_unprivileged_port_start=1007")));
         QVERIFY(!text(1007, QAbstractSocket::AddressInUseError).contains(QStringLiteral("sudo")));
-        QVERIFY(!text(2007, QAbstractSocket::SocketAccessError).contains(QStringLiteral("sudo")));
+        QVERIFY(text(1023, QAbstractSocket::SocketAccessError).contains(QStringLiteral("sudo")));
+        QVERIFY(!text(1024, QAbstractSocket::SocketAccessError).contains(QStringLiteral("sudo")));
     }
 };
 

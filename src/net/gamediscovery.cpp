@@ -59,6 +59,10 @@ void GameDiscovery::setGames(const QList<FoundGame> &sightings)
 {
     QList<FoundGame> named; // one per announced name
     for (const FoundGame &sighting : sightings) {
+        // Games are found at IPv4 addresses: one of another family, such as
+        // an IPv6 link-local address without its interface, may be unusable.
+        if (QHostAddress(sighting.address).protocol() != QAbstractSocket::IPv4Protocol)
+            continue;
         const auto same = std::find_if(named.begin(), named.end(),
                                        [&](const FoundGame &game) { return game.name == sighting.name; });
         if (same == named.end())

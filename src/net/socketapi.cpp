@@ -8,7 +8,7 @@
 
 namespace {
 
-// IPv4 addresses of the interfaces that are up, running and not loopback.
+// The addresses of the interfaces that are up, running and not loopback.
 QList<QHostAddress> interfaceAddresses()
 {
     QList<QHostAddress> result;
@@ -18,11 +18,8 @@ QList<QHostAddress> interfaceAddresses()
         if (!(flags & QNetworkInterface::IsUp) || !(flags & QNetworkInterface::IsRunning)
             || (flags & QNetworkInterface::IsLoopBack))
             continue;
-        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
-            const QHostAddress address = entry.ip();
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
-                result.append(address);
-        }
+        for (const QNetworkAddressEntry &entry : interface.addressEntries())
+            result.append(entry.ip());
     }
     return result;
 }
@@ -31,12 +28,21 @@ QList<QHostAddress> interfaceAddresses()
 
 QList<QHostAddress> reachableFirst(const QList<QHostAddress> &resolved, const QList<QHostAddress> &interfaceAddresses)
 {
-    if ((resolved.isEmpty() || resolved.first().isLoopback()) && !interfaceAddresses.isEmpty()) {
-        QList<QHostAddress> result{interfaceAddresses.first()};
-        result.append(resolved);
-        return result;
+    const auto ipv4 = [](const QHostAddress &address) { return address.protocol() == QAbstractSocket::IPv4Protocol; };
+    QList<QHostAddress> result;
+    for (const QHostAddress &address : resolved) {
+        if (ipv4(address) && !result.contains(address))
+            result.append(address);
     }
-    return resolved;
+    if (!result.isEmpty() && !result.first().isLoopback())
+        return result;
+    for (const QHostAddress &address : interfaceAddresses) {
+        if (ipv4(address) && !address.isLoopback()) {
+            result.prepend(address);
+            break;
+        }
+    }
+    return result;
 }
 
 int SystemSocketApi::WSAStartup(quint16, WSAData &data)
@@ -70,12 +76,7 @@ void SystemSocketApi::gethostbyname(const QString &name, QObject *context,
                                     std::function<void(const HostAddresses &)> answer)
 {
     QHostInfo::lookupHost(name, context, [answer = std::move(answer)](const QHostInfo &host) {
-        QList<QHostAddress> resolved;
-        for (const QHostAddress &address : host.addresses()) {
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && !resolved.contains(address))
-                resolved.append(address);
-        }
-        const QList<QHostAddress> addresses = reachableFirst(resolved, interfaceAddresses());
+        const QList<QHostAddress> addresses = reachableFirst(host.addresses(), interfaceAddresses());
         answer(addresses.isEmpty() ? HostAddresses() : HostAddresses(addresses));
     });
 }

@@ -56,8 +56,9 @@ private:
     qint32 m_lastError = 0;
 };
 
-// The IPv4 addresses to offer an opponent, best first. A host name often
-// resolves to a loopback address (127.0.1.1 on Debian), which no opponent
-// can reach: then the first address of an interface that is up and not a
-// loopback one comes first, when there is one.
+// The IPv4 addresses to offer an opponent, best first, from the addresses
+// the host name resolves to and those of the interfaces that are up; other
+// families are left out, and so are loopback interface addresses. A host
+// name often resolves to a loopback address (127.0.1.1 on Debian), which no
+// opponent can reach: then the first interface address comes first.
 QList<QHostAddress> reachableFirst(const QList<QHostAddress> &resolved, const QList<QHostAddress> &interfaceAddresses);
