@@ -73,6 +73,10 @@ private slots:
             QVERIFY(c.startWaiting(0));
             w.sendMove(8); // reaches nothing
         }, greeted + left, greetedBack);
+        row("the waiting side turns to connecting, and no longer listens", [](MoveExchange &w, MoveExchange &) {
+            w.startConnecting(QStringLiteral("127.0.0.1"), 1);
+            QCOMPARE(w.listeningPort(), 0);
+        }, greeted + QStringList{"Cannot connect to 127.0.0.1: Connection refused."}, greetedBack + left);
         row("the waiting side waits anew", [](MoveExchange &w, MoveExchange &) { QVERIFY(w.startWaiting(0)); },
             greeted, greetedBack + left);
     }
@@ -82,8 +86,7 @@ private slots:
         QFETCH(Steps, steps);
         QFETCH(QStringList, waitingHeard);
         QFETCH(QStringList, connectingHeard);
-        // A name sent and read one byte per character, not in UTF-8.
-        NetworkSide waiting("alpha"), connecting("b\u00e9ta");
+        NetworkSide waiting("alpha"), connecting("b\u00e9ta"); // sent and read one byte per character
         QVERIFY(waiting.exchange.startWaiting(0));
         connecting.exchange.startConnecting(QStringLiteral("127.0.0.1"), waiting.exchange.listeningPort());
         QTRY_VERIFY(waiting.exchange.opponentPresent() && connecting.exchange.opponentPresent());
