@@ -3,6 +3,7 @@
 #include "net/winsock.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
