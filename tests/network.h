@@ -52,15 +52,6 @@ inline bool reachWaiting(Player &waiting, QTcpSocket &peer)
     return readExactly(peer, 5) == "alpha";
 }
 
-// A waiting window and a raw peer that has greeted it.
-inline void connectRawPeer(Player &waiting, QTcpSocket &peer, const QByteArray &greeting = "beta")
-{
-    waiting.choose(Form1::WaitingForConnection);
-    QVERIFY(reachWaiting(waiting, peer));
-    peer.write(greeting);
-    QTRY_VERIFY(waiting->network().opponentPresent());
-}
-
 // A relay between one client and a target port that holds, splits or
 // merges what crosses it, as a slow or irregular link does.
 class LinkProxy : public QObject

@@ -144,7 +144,10 @@ private slots:
         player->toolkit.defaultAnswer = QStringLiteral("127.0.0.1");
         player->form->setGameDiscovery(&discovery);
         QTcpSocket peer;
-        connectRawPeer(*player, peer);
+        player->choose(Form1::WaitingForConnection);
+        QVERIFY(reachWaiting(*player, peer));
+        peer.write("beta");
+        QTRY_VERIFY(player->form->network().opponentPresent());
         if (left)
             peer.disconnectFromHost();
         QTRY_COMPARE(discovery.published, left ? std::optional(QStringLiteral("Kelmo on alpha")) : std::nullopt);

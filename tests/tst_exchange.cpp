@@ -52,12 +52,9 @@ private slots:
         QTest::addColumn<QStringList>("connectingHeard");
         const QStringList greeted{"greeted b\u00e9ta"}, greetedBack{"greeted alpha"}, left{"The opponent has left the game."};
         const auto row = [](const char *name, const Steps &steps, const QStringList &waiting, const QStringList &connecting) {
-            QTest::newRow(name) << steps << waiting << connecting;
-        };
-        row("a move each way", [](MoveExchange &w, MoveExchange &c) {
-            c.sendMove(4);
-            w.sendMove(0);
-        }, greeted + QStringList{"4"}, greetedBack + QStringList{"0"});
+            QTest::newRow(name) << steps << waiting << connecting; };
+        row("a move each way", [](MoveExchange &w, MoveExchange &c) { c.sendMove(4); w.sendMove(0); },
+            greeted + QStringList{"4"}, greetedBack + QStringList{"0"});
         row("held while a dialog is open", [](MoveExchange &w, MoveExchange &c) {
             w.holdArrivals(true);
             c.sendMove(8);
@@ -69,10 +66,8 @@ private slots:
             third.exchange.startConnecting(QStringLiteral("127.0.0.1"), w.listeningPort());
             QTRY_COMPARE(third.heard, QStringList{"127.0.0.1 is busy with another game, or is not a Kelmo game."});
         }, greeted, greetedBack);
-        row("the connecting side turns to waiting", [](MoveExchange &w, MoveExchange &c) {
-            QVERIFY(c.startWaiting(0));
-            w.sendMove(8); // reaches nothing
-        }, greeted + left, greetedBack);
+        row("the connecting side turns to waiting; a move to it reaches nothing",
+            [](MoveExchange &w, MoveExchange &c) { QVERIFY(c.startWaiting(0)); w.sendMove(8); }, greeted + left, greetedBack);
         row("the waiting side turns to connecting, and no longer listens", [](MoveExchange &w, MoveExchange &) {
             w.startConnecting(QStringLiteral("127.0.0.1"), 1);
             QCOMPARE(w.listeningPort(), 0);
@@ -100,9 +95,7 @@ private slots:
     {
         QTest::addColumn<PeerSteps>("steps");
         QTest::addColumn<QStringList>("heard");
-        const auto row = [](const char *name, const PeerSteps &steps, const QStringList &heard) {
-            QTest::newRow(name) << steps << heard;
-        };
+        const auto row = [](const char *name, const PeerSteps &steps, const QStringList &heard) { QTest::newRow(name) << steps << heard; };
         row("a peer may take seconds to greet", [](MoveExchange &w, QTcpSocket &peer) {
             peer.connectToHost(QHostAddress::LocalHost, w.listeningPort());
             QTimer::singleShot(1500, &peer, [&peer] { peer.write("late"); });
@@ -121,8 +114,7 @@ private slots:
             QTRY_VERIFY(w.connection() && w.connection()->socket().BytesReceived() == 5);
             w.holdArrivals(false);
         }, {"greeted gamma"});
-        // The pieces of a greeting are timed as they came, not as they were taken.
-        row("a greeting's pieces held for a dialog still join", [](MoveExchange &w, QTcpSocket &peer) {
+        row("a greeting's pieces are timed as they came: held for a dialog, they still join", [](MoveExchange &w, QTcpSocket &peer) {
             w.setGreetingWindow(std::chrono::milliseconds(100));
             peer.connectToHost(QHostAddress::LocalHost, w.listeningPort());
             peer.write("ga");

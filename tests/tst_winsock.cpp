@@ -29,6 +29,16 @@ private slots:
         client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
         QTRY_VERIFY(client.state() == Winsock::State::Connected && opponent.hasPendingConnections());
         QTcpSocket *peer = opponent.nextPendingConnection();
+        // At most kReadChunk bytes wait untaken, however they come; a close forgets them.
+        peer->write("1");
+        QTRY_COMPARE(client.BytesReceived(), 1);
+        peer->write(QByteArray(Winsock::kReadChunk, '2'));
+        QTRY_COMPARE(client.BytesReceived(), Winsock::kReadChunk);
+        client.Close();
+        QCOMPARE(client.waitingArrivals(), 0);
+        client.Connect(QStringLiteral("127.0.0.1"), opponent.serverPort());
+        QTRY_VERIFY(client.state() == Winsock::State::Connected && opponent.hasPendingConnections());
+        peer = opponent.nextPendingConnection();
 
         int depth = 0, deepest = 0, calls = 0;
         QStringList taken;
