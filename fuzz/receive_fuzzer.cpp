@@ -1,9 +1,7 @@
 // Feeds arbitrary bytes, cut into arbitrary arrivals, from a raw peer to the
 // network side of a waiting window, with clicks and News in between. After
 // every step the window must agree with a small reference model of the
-// exchange's rules: board, flags, status line, bytes sent, boxes shown. (The
-// connecting side reads its opponent through the same connection code; only
-// the marks differ.)
+// exchange's rules: board, flags, status line, bytes sent, boxes shown.
 //
 // Input: byte 0 says whether a new peer takes the place of the one there,
 // so that the next arrival is a greeting (bit 1), and whether pieces that

@@ -4,14 +4,12 @@
 #include "net/winsock.h"
 #include "testmain.h"
 
-#include <QElapsedTimer>
 #include <QTcpSocket>
 #include <QtTest>
 
 namespace {
 
-// One copy's network side, greeting with its name, and what its signals
-// said, in order.
+// One copy's network side, greeting with its name; what its signals said, in order.
 struct NetworkSide : QObject {
     MoveExchange exchange;
     QStringList heard;
@@ -53,8 +51,6 @@ private slots:
         const QStringList greeted{"greeted b\u00e9ta"}, greetedBack{"greeted alpha"}, left{"The opponent has left the game."};
         const auto row = [](const char *name, const Steps &steps, const QStringList &waiting, const QStringList &connecting) {
             QTest::newRow(name) << steps << waiting << connecting; };
-        row("a move each way", [](MoveExchange &w, MoveExchange &c) { c.sendMove(4); w.sendMove(0); },
-            greeted + QStringList{"4"}, greetedBack + QStringList{"0"});
         row("held while a dialog is open", [](MoveExchange &w, MoveExchange &c) {
             w.holdArrivals(true);
             c.sendMove(8);
@@ -99,7 +95,6 @@ private slots:
         row("a peer may take seconds to greet", [](MoveExchange &w, QTcpSocket &peer) {
             peer.connectToHost(QHostAddress::LocalHost, w.listeningPort());
             QTimer::singleShot(1500, &peer, [&peer] { peer.write("late"); });
-            QTRY_VERIFY_WITH_TIMEOUT(w.opponentPresent(), 3000);
         }, {"greeted late"});
         row("a peer that never greets is dropped without a word", [](MoveExchange &w, QTcpSocket &peer) {
             w.setGreetingTimeout(100);
@@ -122,10 +117,7 @@ private slots:
             w.holdArrivals(true);
             peer.write("mma");
             QTRY_COMPARE(w.connection()->socket().BytesReceived(), 3);
-            QElapsedTimer open;
-            open.start();
-            QTRY_VERIFY(open.elapsed() > 200); // the dialog stays open past the window
-            w.holdArrivals(false);
+            QTimer::singleShot(200, &peer, [&w] { w.holdArrivals(false); }); // the dialog stays open past the window
         }, {"greeted ga", "greeted gamma"});
     }
 

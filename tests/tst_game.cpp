@@ -4,6 +4,7 @@
 
 #include "boards.h"
 #include "fakesocketapi.h"
+#include "game/dialogs.h"
 #include "faketoolkit.h"
 #include "net/moveexchange.h"
 #include "net/winsock.h"
@@ -238,17 +239,15 @@ private slots:
     {
         QTest::addColumn<QStringList>("arrivals"); // digits, or "greet NAME"
         QTest::addColumn<QString>("board");
-        QTest::addColumn<QString>("flags");
         QTest::addColumn<QStringList>("told");
         const QString outOfStep = "The two boards are out of step. Choose New to start again on both.";
-        const auto row = [](const char *name, const QStringList &arrivals, const char *board, const char *flags,
-                            const QStringList &told = {}) { QTest::newRow(name) << arrivals << board << flags << told; };
-        row("a move gives us the turn", {"4"}, "....X....", "gfcp");
-        row("a second move in a row is out of step", {"4", "0"}, "X...X....", "gfcp", {outOfStep});
-        row("New starts the turns afresh", {"4", "9", "0"}, "X........", "gfcp");
-        row("a greeting starts afresh", {"4", "greet beta", "0"}, "X........", "gfcp");
-        row("the rest after a win is dropped", {"0128"}, "###......", "fcp", {"You Lose", outOfStep});
-        row("a second loss is not told", {"012", "9345"}, "...###...", "fcp", {"You Lose", outOfStep});
+        const auto row = [](const char *name, const QStringList &arrivals, const char *board, const QStringList &told = {}) {
+            QTest::newRow(name) << arrivals << board << told; };
+        row("a second move in a row is out of step", {"4", "0"}, "X...X....", {outOfStep});
+        row("New starts the turns afresh", {"4", "9", "0"}, "X........");
+        row("a greeting starts afresh", {"4", "greet beta", "0"}, "X........");
+        row("the rest after a win is dropped", {"0128"}, "###......", {"You Lose", outOfStep});
+        row("a second loss is not told", {"012", "9345"}, "...###...", {"You Lose", outOfStep});
     }
 
     void opponentMessages()
@@ -264,10 +263,28 @@ private slots:
                 emit form.network().messagesArrived(parseArrival(arrival, false));
         }
         QTEST(textFromBoard(form.board()), "board");
-        QTEST(flagsOf(form), "flags");
         QTRY_COMPARE(toolkit.texts(), told); // reports come from the event loop
         QCoreApplication::processEvents();
         QCOMPARE(toolkit.texts(), told); // and no more of them
+    }
+
+    // Reports wait for the open dialog to close, then come one at a time, once each.
+    void reportsWaitTheirTurn()
+    {
+        FakeToolkit toolkit;
+        Dialogs dialogs(toolkit, nullptr);
+        QStringList shownInside;
+        toolkit.onMessage = [&](const QString &text) {
+            if (text != "box")
+                return;
+            for (const char *report : {"a", "a", "b"})
+                dialogs.report(report);
+            QCoreApplication::processEvents(); // the box's own event loop
+            shownInside = toolkit.texts();
+        };
+        dialogs.messageBox("box");
+        QCOMPARE(shownInside, QStringList{"box"});
+        QTRY_COMPARE(toolkit.texts(), (QStringList{"box", "a", "b"}));
     }
 
     // A click is a left press and release on the same cell, wherever the

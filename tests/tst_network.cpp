@@ -62,13 +62,8 @@ public:
     }
 
 private:
-    // The window's connection object for the present peer; none once
-    // another mode has dropped it.
-    const Winsock *connection() const
-    {
-        const Connection *present = window->network().connection();
-        return present ? &present->socket() : nullptr;
-    }
+    // The window's connection object for the present peer; none once another mode has dropped it.
+    const Winsock *connection() const { return window->network().connection() ? &window->network().connection()->socket() : nullptr; }
 
     void send(const QByteArray &bytes)
     {
