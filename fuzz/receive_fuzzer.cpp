@@ -206,11 +206,7 @@ struct Harness {
     }
 
     // The connection object of the window's present connection, if any.
-    Winsock *connection() const
-    {
-        const Connection *present = form->network().connection();
-        return present ? &present->socket() : nullptr;
-    }
+    Winsock *connection() const { return form->network().connection() ? &form->network().connection()->socket() : nullptr; }
 
     // A new peer that connects to the window. The window's greeting is no
     // part of any input.

@@ -78,10 +78,6 @@ public:
     bool isOpen() const;
     // The peer has greeted: it is an opponent.
     bool hasGreeted() const { return m_greeted; }
-    // No arrival has been taken yet: the next one is the greeting.
-    bool greetingDue() const { return FirstData; }
-    // The text last taken from the connection object.
-    const QString &received() const { return RecvStr; }
     Winsock &socket() const { return *m_socket; }
 
 signals:

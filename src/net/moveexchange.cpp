@@ -75,8 +75,6 @@ Connection *MoveExchange::openConnection(const QString &name)
     dropConnection();
     auto *connection = new Connection(name, m_timing, this);
     connection->setHeld(m_held);
-    if (m_connectTimeoutMs > 0)
-        connection->socket().setConnectTimeout(m_connectTimeoutMs);
     connect(connection, &Connection::connected, this, &MoveExchange::Connected);
     connect(connection, &Connection::greeted, this, [this](const QString &greeting) {
         updateAnnouncement(); // an opponent is here: the game is no longer offered

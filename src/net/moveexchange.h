@@ -90,7 +90,6 @@ public:
     // Tests shorten these, for the present connection too.
     void setGreetingTimeout(int milliseconds);
     void setGreetingWindow(std::chrono::milliseconds window);
-    void setConnectTimeout(int milliseconds) { m_connectTimeoutMs = milliseconds; }
 
 signals:
     // A peer asks to play, and the waiting side is free to take it: the
@@ -130,7 +129,6 @@ private:
     QString SendStr;   // the text last sent to the opponent
     bool m_held = false;
     Connection::Timing m_timing{kGreetingTimeoutMs, kGreetingWindow};
-    int m_connectTimeoutMs = 0; // 0: the connection object's own
     QPointer<GameDiscovery> m_discovery;
     QString m_gameName; // the waiting side's game, while there is one to announce
 };
